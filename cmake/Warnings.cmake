@@ -1,0 +1,18 @@
+# Compiler checks shared by every target of the project.
+function(tarvola_set_warnings target)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /W4 /utf-8 $<$<BOOL:${TARVOLA_WERROR}>:/WX>)
+  else()
+    target_compile_options(${target} PRIVATE
+      -Wall -Wextra -Wpedantic -Wold-style-cast -Wnon-virtual-dtor
+      $<$<BOOL:${TARVOLA_WERROR}>:-Werror>)
+  endif()
+  if(TARVOLA_BUILD_TESTS)
+    target_compile_definitions(${target} PRIVATE _GLIBCXX_ASSERTIONS)
+  endif()
+endfunction()
+
+if(TARVOLA_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,39 @@
+#include "host/qt/dialogs.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace tarvola {
+
+QString askForText(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText) {
+  QInputDialog dialog(parent);
+  dialog.setObjectName(QStringLiteral("inputBox"));
+  dialog.setWindowTitle(title);
+  dialog.setLabelText(prompt);
+  dialog.setTextValue(defaultText);
+  // Qt's own buttons read in the system's language; ours are always Chinese.
+  dialog.setOkButtonText(QStringLiteral("确定"));
+  dialog.setCancelButtonText(QStringLiteral("取消"));
+  dialog.setMinimumWidth(360);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.textValue();
+}
+
+bool askForConfirmation(QWidget* parent, const QString& text, const QString& title) {
+  QMessageBox box(parent);
+  box.setObjectName(QStringLiteral("messageBox"));
+  box.setWindowTitle(title);
+  box.setText(text);
+  box.setIcon(QMessageBox::NoIcon);
+  QPushButton* ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
+  QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+  ok->setObjectName(QStringLiteral("ok"));
+  cancel->setObjectName(QStringLiteral("cancel"));
+  box.setDefaultButton(ok);
+  box.setEscapeButton(cancel);
+  box.exec();
+  return box.clickedButton() == ok;
+}
+
+}  // namespace tarvola

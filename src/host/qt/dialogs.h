@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace tarvola {
+
+// The one-line input box: the typed text on OK, "" on Cancel or close.
+QString askForText(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText);
+
+// The OK/Cancel message box without an icon, OK the default; true only for OK.
+bool askForConfirmation(QWidget* parent, const QString& text, const QString& title);
+
+}  // namespace tarvola

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "host/host.h"
+#include "store/file_system.h"
+
+namespace tarvola {
+
+// Menu item 添加网站: appends a website to the selected category's site file and rebuilds List2.
+void tjwz_Click(Host& host, FileSystem& fs);
+
+}  // namespace tarvola

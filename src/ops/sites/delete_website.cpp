@@ -1,0 +1,7 @@
+#include "ops/sites/delete_website.h"
+
+namespace tarvola {
+
+void scwz_Click(Host& /*host*/, FileSystem& /*fs*/) {}
+
+}  // namespace tarvola

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "host/host.h"
+#include "store/file_system.h"
+
+namespace tarvola {
+
+// Menu item 删除网站: removes the selected website from its site file and rebuilds List2.
+void scwz_Click(Host& host, FileSystem& fs);
+
+}  // namespace tarvola

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "host/host.h"
+#include "store/file_system.h"
+
+namespace tarvola {
+
+// Menu item 修改网站: gives the selected website a new name and address and rebuilds List2.
+void xgwz_Click(Host& host, FileSystem& fs);
+
+}  // namespace tarvola

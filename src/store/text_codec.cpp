@@ -1,0 +1,108 @@
+#include "store/text_codec.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <cerrno>
+#include <iconv.h>
+#endif
+
+namespace tarvola {
+
+#ifdef _WIN32
+
+namespace {
+
+unsigned ansiCodePage() {
+  // 54936 is GB18030; a system without it still has GBK.
+  static const unsigned page = IsValidCodePage(54936) ? 54936u : 936u;
+  return page;
+}
+
+std::wstring toWide(unsigned codePage, std::string_view text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int count = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(count), L'\0');
+  if (count > 0) MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), count);
+  return wide;
+}
+
+std::string fromWide(unsigned codePage, std::wstring_view wide) {
+  if (wide.empty()) return {};
+  const int size = static_cast<int>(wide.size());
+  const int count = WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string text(static_cast<std::size_t>(count), '\0');
+  if (count > 0) WideCharToMultiByte(codePage, 0, wide.data(), size, text.data(), count, nullptr, nullptr);
+  return text;
+}
+
+}  // namespace
+
+std::string encodeAnsi(std::string_view utf8) { return fromWide(ansiCodePage(), toWide(CP_UTF8, utf8)); }
+
+std::string decodeAnsi(std::string_view ansi) { return fromWide(CP_UTF8, toWide(ansiCodePage(), ansi)); }
+
+#else
+
+namespace {
+
+// One converter per direction, opened once: opening iconv is far dearer than converting a field.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+  ~Converter() {
+    if (valid()) iconv_close(cd_);
+  }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+  // Converts all of input; a sequence that can't be converted is replaced and skipped byte by byte.
+  std::string convert(std::string_view input, std::string_view replacement) {
+    std::string out;
+    if (!valid()) return out;
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    out.reserve(input.size() * 2);
+    char* in = const_cast<char*>(input.data());
+    std::size_t inLeft = input.size();
+    char buffer[1024];
+    while (inLeft > 0) {
+      char* dst = buffer;
+      std::size_t dstLeft = sizeof buffer;
+      const std::size_t rc = iconv(cd_, &in, &inLeft, &dst, &dstLeft);
+      out.append(buffer, sizeof buffer - dstLeft);
+      if (rc == static_cast<std::size_t>(-1) && errno != E2BIG) {
+        out.append(replacement);
+        ++in;
+        --inLeft;
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+      }
+    }
+    return out;
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+Converter& toAnsi() {
+  thread_local Converter converter("GB18030", "UTF-8");
+  return converter;
+}
+
+Converter& fromAnsi() {
+  thread_local Converter converter("UTF-8", "GB18030");
+  return converter;
+}
+
+}  // namespace
+
+std::string encodeAnsi(std::string_view utf8) { return toAnsi().convert(utf8, "?"); }
+
+std::string decodeAnsi(std::string_view ansi) { return fromAnsi().convert(ansi, "\xEF\xBF\xBD"); }
+
+#endif
+
+}  // namespace tarvola

@@ -1,0 +1,158 @@
+#include "ui/main/form1.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ops/browse/category_selection.h"
+#include "ops/browse/form_load.h"
+#include "ops/browse/website_selection.h"
+#include "ops/categories/add_category.h"
+#include "ops/categories/delete_category.h"
+#include "ops/categories/rename_category.h"
+#include "ops/sites/add_website.h"
+#include "ops/sites/delete_website.h"
+#include "ops/sites/modify_website.h"
+#include "ui/artwork.h"
+#include "ui/instructions/form2.h"
+#include "ui/main/list_widget.h"
+
+namespace tarvola {
+
+namespace {
+
+constexpr QSize kClientSize(389, 255);
+constexpr QRect kList1Geometry(20, 40, 121, 199);
+constexpr QRect kList2Geometry(150, 40, 221, 199);
+
+}  // namespace
+
+Form1::Form1(std::filesystem::path dataDir, FileSystem& fs, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      List1(new ListWidget(this)),
+      List2(new ListWidget(this)),
+      fs_(fs),
+      host_(this, List1, List2, std::move(dataDir)) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Tarvola"));
+  setWindowIcon(programIcon());
+  setFixedSize(kClientSize);
+  setContextMenuPolicy(Qt::PreventContextMenu);
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  setAutoFillBackground(true);
+
+  buildLists();
+  buildMenus();
+  host_.setInstructionsLauncher(&showInstructionsWindow);
+
+  Form_Load(host_, fs_);
+  List1->setFocus();
+  centreOnScreen(this);
+}
+
+void Form1::buildLists() {
+  List1->setObjectName(QStringLiteral("List1"));
+  List2->setObjectName(QStringLiteral("List2"));
+  // The headings are part of the picture, so a screen reader needs the names here.
+  List1->setAccessibleName(QStringLiteral("网站类别"));
+  List2->setAccessibleName(QStringLiteral("精品网站"));
+  List1->setGeometry(kList1Geometry);
+  List2->setGeometry(kList2Geometry);
+  setTabOrder(List1, List2);
+  for (ListWidget* list : {List1, List2}) {
+    list->installEventFilter(this);
+    list->viewport()->installEventFilter(this);
+  }
+  connect(List1, &QListWidget::itemSelectionChanged, this, &Form1::List1_Click);
+  connect(List2, &QListWidget::itemSelectionChanged, this, &Form1::List2_Click);
+  connect(List2, &QListWidget::itemDoubleClicked, this, &Form1::List2_DblClick);
+}
+
+void Form1::buildMenus() {
+  pop1 = new QMenu(QStringLiteral("设置"), this);
+  pop1->setObjectName(QStringLiteral("pop1"));
+  addMenuItem(pop1, "wzlb", QStringLiteral("添加网站类别"), &Form1::wzlb_Click);
+  addMenuItem(pop1, "xgwzlb", QStringLiteral("修改网站类别"), &Form1::xgwzlb_Click);
+  addMenuItem(pop1, "scwzlb", QStringLiteral("删除网站类别"), &Form1::scwzlb_Click);
+  addMenuItem(pop1, "tjwz", QStringLiteral("添加网站"), &Form1::tjwz_Click);
+  addMenuItem(pop1, "shuo", QStringLiteral("使用说明"), &Form1::shuo_Click);
+
+  pop2 = new QMenu(QStringLiteral("1234"), this);
+  pop2->setObjectName(QStringLiteral("pop2"));
+  addMenuItem(pop2, "scwz", QStringLiteral("删除网站"), &Form1::scwz_Click);
+  addMenuItem(pop2, "xgwz", QStringLiteral("修改网站"), &Form1::xgwz_Click);
+}
+
+QAction* Form1::addMenuItem(QMenu* menu, const char* name, const QString& caption, void (Form1::*handler)()) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(QString::fromLatin1(name));
+  connect(action, &QAction::triggered, this, handler);
+  return action;
+}
+
+void Form1::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  static const QPixmap background = backgroundPicture();
+  QPainter painter(this);
+  // At its natural size from the top-left corner, in logical pixels whatever the scale.
+  painter.drawPixmap(QRect(QPoint(0, 0), background.size() / background.devicePixelRatio()), background);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  for (ListWidget* list : {List1, List2}) {
+    if (watched == list || watched == list->viewport()) return filterRightButton(list, event);
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// The right button never selects; its release over a list opens that list's menu.
+// The menu key and Shift+F10 open nothing.
+bool Form1::filterRightButton(ListWidget* list, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::ContextMenu:
+      return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      return static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
+    case QEvent::MouseButtonRelease: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() != Qt::RightButton) return false;
+      if (list->viewport()->rect().contains(list->viewport()->mapFromGlobal(mouse->globalPosition().toPoint()))) {
+        list == List1 ? List1_MouseUp(mouse) : List2_MouseUp(mouse);
+      }
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+void Form1::List1_Click() {
+  if (!List1->selectedItems().isEmpty()) tarvola::List1_Click(host_, fs_);
+}
+
+void Form1::List2_Click() {
+  if (!List2->selectedItems().isEmpty()) tarvola::List2_Click(host_, fs_);
+}
+
+void Form1::List2_DblClick() { tarvola::List2_DblClick(host_, fs_); }
+
+void Form1::List1_MouseUp(QMouseEvent* event) { pop1->exec(event->globalPosition().toPoint()); }
+
+void Form1::List2_MouseUp(QMouseEvent* event) {
+  if (host_.selectedIndex(ListBox::List2) >= 0) pop2->exec(event->globalPosition().toPoint());
+}
+
+void Form1::wzlb_Click() { tarvola::wzlb_Click(host_, fs_); }
+void Form1::xgwzlb_Click() { tarvola::xgwzlb_Click(host_, fs_); }
+void Form1::scwzlb_Click() { tarvola::scwzlb_Click(host_, fs_); }
+void Form1::tjwz_Click() { tarvola::tjwz_Click(host_, fs_); }
+void Form1::shuo_Click() { host_.showInstructions(); }
+void Form1::scwz_Click() { tarvola::scwz_Click(host_, fs_); }
+void Form1::xgwz_Click() { tarvola::xgwz_Click(host_, fs_); }
+
+}  // namespace tarvola

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <filesystem>
+
+#include <QWidget>
+
+#include "host/qt/qt_host.h"
+#include "store/file_system.h"
+
+class QAction;
+class QMenu;
+class QMouseEvent;
+
+namespace tarvola {
+
+class ListWidget;
+
+// The main window: categories on the left, websites on the right, over the
+// background picture. Every change goes through the two popup menus.
+class Form1 final : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Form1(std::filesystem::path dataDir, FileSystem& fs = nativeFileSystem(), QWidget* parent = nullptr);
+
+  QtHost& host() { return host_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void buildLists();
+  void buildMenus();
+  QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption, void (Form1::*handler)());
+
+  void List1_Click();
+  void List2_Click();
+  void List2_DblClick();
+  void List1_MouseUp(QMouseEvent* event);
+  void List2_MouseUp(QMouseEvent* event);
+  bool filterRightButton(ListWidget* list, QEvent* event);
+
+  void wzlb_Click();
+  void xgwzlb_Click();
+  void scwzlb_Click();
+  void tjwz_Click();
+  void shuo_Click();
+  void scwz_Click();
+  void xgwz_Click();
+
+  ListWidget* List1 = nullptr;
+  ListWidget* List2 = nullptr;
+  QMenu* pop1 = nullptr;
+  QMenu* pop2 = nullptr;
+  FileSystem& fs_;
+  QtHost host_;
+};
+
+}  // namespace tarvola

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "store/data_files.h"
+#include "store/file_system.h"
+#include "support/file_bytes.h"
+#include "support/temp_dir.h"
+
+namespace tarvola {
+namespace {
+
+using test::readBytes;
+using test::writeBytes;
+
+class FileSystemTest : public ::testing::Test {
+ protected:
+  test::TempDir dir;
+  FileSystem& fs = nativeFileSystem();
+};
+
+TEST_F(FileSystemTest, NamesTheDataFilesInTheDataDirectory) {
+  EXPECT_EQ(categoryFile(dir.path()), dir / "wwww.dat");
+  EXPECT_EQ(siteFile(dir.path(), 0), dir / "0.dat");
+  EXPECT_EQ(siteFile(dir.path(), 12), dir / "12.dat");
+  EXPECT_EQ(siteFile(dir.path(), 32767), dir / "32767.dat");
+  EXPECT_EQ(tempCategoryFile(dir.path()), dir / "kl.dat");
+  EXPECT_EQ(tempSiteFile(dir.path()), dir / "ls.dat");
+}
+
+TEST_F(FileSystemTest, RenameNoReplaceRefusesAnExistingTarget) {
+  writeBytes(dir / "3.dat", "three");
+  writeBytes(dir / "2.dat", "two");
+  EXPECT_EQ(fs.renameNoReplace(dir / "3.dat", dir / "2.dat"), FsStatus::failed);
+  EXPECT_EQ(readBytes(dir / "2.dat"), "two");
+  EXPECT_EQ(readBytes(dir / "3.dat"), "three");
+}
+
+TEST_F(FileSystemTest, RenameNoReplaceMovesAFileToAFreeName) {
+  writeBytes(dir / "3.dat", "three");
+  EXPECT_EQ(fs.renameNoReplace(dir / "3.dat", dir / "2.dat"), FsStatus::ok);
+  EXPECT_EQ(readBytes(dir / "2.dat"), "three");
+  EXPECT_FALSE(std::filesystem::exists(dir / "3.dat"));
+}
+
+TEST_F(FileSystemTest, TellsAMissingFileFromOtherFailures) {
+  EXPECT_EQ(fs.renameNoReplace(dir / "7.dat", dir / "6.dat"), FsStatus::missing);
+  EXPECT_EQ(fs.remove(dir / "7.dat"), FsStatus::missing);
+  std::filesystem::create_directory(dir / "8.dat");
+  std::filesystem::create_directory(dir / "8.dat" / "inside");
+  EXPECT_EQ(fs.remove(dir / "8.dat"), FsStatus::failed);
+}
+
+TEST_F(FileSystemTest, ReplacePutsTheNewFileOverTheOld) {
+  writeBytes(dir / "kl.dat", "new");
+  writeBytes(dir / "wwww.dat", "old");
+  EXPECT_EQ(fs.replace(dir / "kl.dat", dir / "wwww.dat"), FsStatus::ok);
+  EXPECT_EQ(readBytes(dir / "wwww.dat"), "new");
+  EXPECT_FALSE(std::filesystem::exists(dir / "kl.dat"));
+}
+
+TEST_F(FileSystemTest, RemovesAFileRightAfterItsHandleWasClosed) {
+  { ASSERT_TRUE(fs.open(dir / "0.dat", OpenMode::openOrCreate)); }
+  EXPECT_EQ(fs.remove(dir / "0.dat"), FsStatus::ok);
+  EXPECT_FALSE(std::filesystem::exists(dir / "0.dat"));
+}
+
+TEST_F(FileSystemTest, TruncateEmptiesALeftOverFile) {
+  writeBytes(dir / "ls.dat", std::string(500, 'x'));
+  auto file = fs.open(dir / "ls.dat", OpenMode::truncate);
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->size(), 0u);
+}
+
+}  // namespace
+}  // namespace tarvola

@@ -1,0 +1,42 @@
+#include "support/fake_host.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvola::test {
+
+std::string FakeHost::inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) {
+  prompts_.push_back({prompt, title, defaultText});
+  if (inputAnswers_.empty()) {
+    ADD_FAILURE() << "unexpected input box: " << prompt;
+    return {};
+  }
+  std::string answer = std::move(inputAnswers_.front());
+  inputAnswers_.pop_front();
+  return answer;
+}
+
+bool FakeHost::confirm(const std::string& text, const std::string& title) {
+  confirmations_.push_back({text, title});
+  if (confirmAnswers_.empty()) {
+    ADD_FAILURE() << "unexpected message box: " << text;
+    return false;
+  }
+  const bool ok = confirmAnswers_.front();
+  confirmAnswers_.pop_front();
+  return ok;
+}
+
+std::string FakeHost::itemText(ListBox list, int index) const {
+  const std::vector<std::string>& items = lists_[slot(list)].items;
+  if (index < 0 || static_cast<std::size_t>(index) >= items.size()) return {};
+  return items[static_cast<std::size_t>(index)];
+}
+
+void FakeHost::setItems(ListBox list, const std::vector<std::string>& items) {
+  List& target = lists_[slot(list)];
+  target.items = items;
+  target.selected = -1;
+  ++target.rebuilds;
+}
+
+}  // namespace tarvola::test

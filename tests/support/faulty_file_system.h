@@ -1,0 +1,54 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "store/file_system.h"
+
+namespace tarvola::test {
+
+// The real file system, with a step that can be made to fail. Every call is
+// one step: open, size, read, write, sync, remove, rename, replace.
+class FaultyFileSystem final : public FileSystem {
+ public:
+  enum class Fault {
+    none,
+    fail,   // the step reports failure and changes nothing
+    crash,  // the program stops before the step: it throws Crash
+  };
+  struct Crash {};
+
+  explicit FaultyFileSystem(FileSystem& real = nativeFileSystem()) : real_(real) {}
+
+  // Makes step number `step` (counted from 1) go wrong; later steps go on normally.
+  void faultAt(int step, Fault fault) {
+    faultStep_ = step;
+    fault_ = fault;
+  }
+  // Makes every step that matches go wrong, e.g. all renames of one file.
+  void failWhen(std::function<bool(const std::string& step)> matches) { failWhen_ = std::move(matches); }
+
+  int steps() const { return steps_; }
+  const std::vector<std::string>& log() const { return log_; }
+
+  std::unique_ptr<File> open(const std::filesystem::path& path, OpenMode mode) override;
+  FsStatus remove(const std::filesystem::path& path) override;
+  FsStatus renameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) override;
+  FsStatus replace(const std::filesystem::path& from, const std::filesystem::path& to) override;
+
+  // Counts one step; false when it must fail.
+  bool step(const std::string& description);
+
+ private:
+  FileSystem& real_;
+  int steps_ = 0;
+  int faultStep_ = 0;
+  Fault fault_ = Fault::none;
+  std::function<bool(const std::string&)> failWhen_;
+  std::vector<std::string> log_;
+};
+
+}  // namespace tarvola::test

@@ -1,0 +1,127 @@
+#include "ui/gui_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QInputDialog>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+void PrintTo(const QStringList& texts, std::ostream* out) { *out << texts.join(QStringLiteral(" | ")).toStdString(); }
+
+namespace tarvola::test {
+
+namespace {
+
+// Runs `act` on the first widget that `find` returns, polling the event loop.
+void whenItAppears(std::function<QWidget*()> find, std::function<void(QWidget*)> act, int triesLeft = 200) {
+  QTimer::singleShot(triesLeft == 200 ? 0 : 10, [find, act, triesLeft] {
+    if (QWidget* widget = find()) {
+      act(widget);
+    } else if (triesLeft > 0) {
+      whenItAppears(find, act, triesLeft - 1);
+    }
+  });
+}
+
+QPoint centreOf(QListWidget* list, int row) { return list->visualItemRect(list->item(row)).center(); }
+
+}  // namespace
+
+Window::Window(const TempDir& dir) : form_(std::make_unique<Form1>(dir.path())) {
+  form_->host().setOpener([this](const std::string& address) { opened_.push_back(address); });
+  form_->host().setInstructionsLauncher([] {});
+  form_->show();
+  QApplication::setActiveWindow(form_.get());
+  EXPECT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+}
+
+Window::~Window() = default;
+
+QListWidget* Window::list(const char* name) const { return form_->findChild<QListWidget*>(QString::fromLatin1(name)); }
+
+QAction* Window::action(const char* name) const { return form_->findChild<QAction*>(QString::fromLatin1(name)); }
+
+QStringList Window::entries(const char* name) const {
+  QStringList texts;
+  QListWidget* box = list(name);
+  for (int row = 0; row < box->count(); ++row) texts.append(box->item(row)->text());
+  return texts;
+}
+
+int Window::selectedRow(const char* name) const {
+  const QList<QListWidgetItem*> selected = list(name)->selectedItems();
+  return selected.isEmpty() ? -1 : list(name)->row(selected.first());
+}
+
+void Window::click(const char* name, int row) {
+  QListWidget* box = list(name);
+  QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, centreOf(box, row));
+}
+
+void Window::doubleClick(const char* name, int row) {
+  QListWidget* box = list(name);
+  const QPoint at = centreOf(box, row);
+  QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, at);
+}
+
+void Window::rightClick(const char* name, int row) {
+  QListWidget* box = list(name);
+  const QPoint at = row >= 0 ? centreOf(box, row) : QPoint(5, box->viewport()->height() - 5);
+  QTest::mouseClick(box->viewport(), Qt::RightButton, {}, at);
+}
+
+void Window::choose(const char* name, int row, const char* item) {
+  const QString itemName = QString::fromLatin1(item);
+  whenItAppears([] { return QApplication::activePopupWidget(); },
+                [itemName](QWidget* popup) {
+                  auto* menu = qobject_cast<QMenu*>(popup);
+                  QAction* action = menu ? menu->findChild<QAction*>(itemName) : nullptr;
+                  if (!action) {
+                    ADD_FAILURE() << "no menu item " << itemName.toStdString();
+                    popup->close();
+                    return;
+                  }
+                  menu->setActiveAction(action);
+                  QTest::keyClick(menu, Qt::Key_Return);
+                });
+  rightClick(name, row);
+}
+
+QString Window::menuOpenedBy(const std::function<void()>& gesture) {
+  QString opened;
+  whenItAppears([] { return QApplication::activePopupWidget(); },
+                [&opened](QWidget* popup) {
+                  opened = popup->objectName();
+                  popup->close();
+                },
+                20);
+  gesture();
+  // Let the poll run out when no menu came.
+  QTest::qWait(300);
+  return opened;
+}
+
+void answerNextDialog(const QString& text, const QString& button) {
+  whenItAppears([] { return QApplication::activeModalWidget(); },
+                [text, button](QWidget* dialog) {
+                  if (auto* input = qobject_cast<QInputDialog*>(dialog)) input->setTextValue(text);
+                  for (QPushButton* push : dialog->findChildren<QPushButton*>()) {
+                    if (push->text() == button) {
+                      push->click();
+                      return;
+                    }
+                  }
+                  ADD_FAILURE() << "no button " << button.toStdString();
+                  dialog->close();
+                });
+}
+
+}  // namespace tarvola::test

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+#include "support/temp_dir.h"
+#include "ui/main/form1.h"
+
+class QAction;
+class QListWidget;
+class QMenu;
+
+// Readable failure messages for Qt's strings.
+void PrintTo(const QString& text, std::ostream* out);
+void PrintTo(const QStringList& texts, std::ostream* out);
+
+namespace tarvola::test {
+
+// A real main window on a fresh data directory, its browser replaced by a recorder.
+class Window {
+ public:
+  explicit Window(const TempDir& dir);
+  ~Window();
+
+  Form1& form() { return *form_; }
+  QListWidget* list(const char* name) const;
+  QAction* action(const char* name) const;
+  QStringList entries(const char* name) const;
+  int selectedRow(const char* name) const;
+  const std::vector<std::string>& opened() const { return opened_; }
+
+  void click(const char* list, int row);
+  void doubleClick(const char* list, int row);
+  void rightClick(const char* list, int row);
+  // Right-clicks the list and chooses a menu item, as a person would.
+  void choose(const char* list, int row, const char* item);
+  // The menu that a right-click on the list opened, if any (it is closed again).
+  QString menuOpenedBy(const std::function<void()>& gesture);
+
+ private:
+  std::unique_ptr<Form1> form_;
+  std::vector<std::string> opened_;
+};
+
+// Answers the next modal dialog from the event loop: types text into an input
+// box and presses a button ("确定" or "取消").
+void answerNextDialog(const QString& text, const QString& button);
+
+}  // namespace tarvola::test

@@ -1,0 +1,180 @@
+#!/usr/bin/env bash
+# Draws the program's artwork into resources/: the main window's background,
+# the instructions picture, the snowflake icon (PNG sizes and the .ico), and
+# writes the Qt resource file and the Windows resource script that carry them.
+# The output is committed; re-run this only to change the artwork.
+#
+# Needs ImageMagick 6 (`convert`) and the Noto Sans CJK SC font (Debian:
+# imagemagick, fonts-noto-cjk).
+set -euo pipefail
+export LC_ALL=C.UTF-8        # awk and convert read and write "1.5", not "1,5"
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+out="$root/resources"
+mkdir -p "$out"
+
+# Fonts by name, so the SC face is picked out of the .ttc collections.
+font_regular="Noto-Sans-CJK-SC"
+font_bold="Noto-Sans-CJK-SC-Bold"
+for f in "$font_regular" "$font_bold"; do
+    if ! convert -list font | grep -q "Font: $f\$"; then
+        echo "draw-artwork: font $f not found (install fonts-noto-cjk)" >&2
+        exit 1
+    fi
+done
+
+# Keep files byte-stable across runs: no timestamps or other metadata.
+strip_png=(-strip -define 'png:exclude-chunks=date,time')
+# 4:4:4 keeps white text on blue free of colour fringes.
+jpeg=(-strip -type TrueColor -quality 92 -sampling-factor 1x1 -interlace none)
+# The pictures are drawn for a 120-dpi screen; the files say so.
+dpi=(-units PixelsPerInch -density 120)
+
+# --- Main window background, 390 x 257 ------------------------------------
+# The lists sit at (20,40) 121x199 and (150,40) 221x199; the headings are
+# centred over them in the band above.
+convert -size 390x257 gradient:'#3A7BD5-#1C4C9A' \
+    -fill 'rgba(255,255,255,0.06)' -stroke none \
+    -draw 'roundrectangle 9,5 380,248 10,10' \
+    -fill 'rgba(0,20,60,0.35)' \
+    -draw 'rectangle 21,41 142,240' \
+    -draw 'rectangle 151,41 372,240' \
+    -fill none -stroke '#DCEBFF' -strokewidth 2 \
+    -draw 'roundrectangle 8,4 381,249 10,10' \
+    -stroke '#A9C8F0' -strokewidth 1 \
+    -draw 'line 20,35 141,35' \
+    -draw 'line 150,35 371,35' \
+    -stroke none -font "$font_bold" -pointsize 15 -gravity North \
+    -fill 'rgba(0,25,70,0.55)' \
+    -annotate -114+11 '网站类别' -annotate +66+11 '精品网站' \
+    -fill white \
+    -annotate -115+10 '网站类别' -annotate +65+10 '精品网站' \
+    "${jpeg[@]}" "${dpi[@]}" "$out/background.jpg"
+
+# --- Instructions picture, 390 x 315 --------------------------------------
+# Steps wrap with a hanging indent; the break points keep the text as it is.
+text_x=30                  # left edge of the text on the card
+line_h=20                  # line pitch of body text
+indent=15                  # width of "1. " at the body size
+step_lines=(
+    '1. |添加网站类别。在网站类别列表框中点击鼠标右键，'
+    '|选择添加网站类别项即可。'
+    ''
+    '2. |添加网站。选中网站类别，点击鼠标右键，'
+    '|选择添加网站即可。'
+    ''
+    '3. |登入网站。双击精品网站列表框中的网站名称，'
+    '|系统将启动默认的浏览器登入该网站。'
+)
+body=()
+y=60
+for entry in "${step_lines[@]}"; do
+    if [[ -z "$entry" ]]; then
+        y=$((y + 8))        # a little air between the steps
+        continue
+    fi
+    num="${entry%%|*}"
+    rest="${entry#*|}"
+    [[ -n "$num" ]] && body+=(-annotate "+${text_x}+${y}" "$num")
+    body+=(-annotate "+$((text_x + indent))+${y}" "$rest")
+    y=$((y + line_h))
+done
+y=$((y + line_h))           # the blank line
+body+=(-annotate "+${text_x}+${y}" '程序：Tarvola')
+y=$((y + line_h))
+body+=(-annotate "+${text_x}+${y}" '版本：V2.0')
+
+convert -size 390x315 gradient:'#CFCFCF-#A8A8A8' \
+    -fill 'rgba(0,0,0,0.18)' -stroke none \
+    -draw 'roundrectangle 14,14 380,306 12,12' \
+    -fill white -stroke '#8C8C8C' -strokewidth 1 \
+    -draw 'roundrectangle 12,11 377,303 12,12' \
+    -stroke '#D8D8D8' -draw 'line 30,47 359,47' \
+    -stroke none -fill black \
+    -font "$font_bold" -pointsize 16 -gravity North \
+    -annotate +0+18 '使用说明' \
+    -font "$font_regular" -pointsize 13 -gravity NorthWest \
+    "${body[@]}" \
+    -gravity SouthEast -annotate +31+20 '2004.4.6' \
+    "${jpeg[@]}" "${dpi[@]}" "$out/instructions.jpg"
+
+# --- Icon: a snowflake, 32 x 32 and 16 x 16 ---------------------------------
+# Drawn 8x larger and shrunk by averaging, then the alpha is cut to on/off:
+# a 16-colour icon holds only a 1-bit mask, so the edges must be hard.
+#
+# snowflake SIZE CENTRE ARM ARM_W CORE_W CORE_LEN BRANCH_AT BRANCH_LEN
+#           BRANCH_ANGLE HUB OUTLINE  (lengths in final pixels)
+snowflake() {
+    local size=$1 centre=$2 arm=$3 arm_w=$4 core_w=$5 core_len=$6
+    local at=$7 blen=$8 bangle=$9 hub=${10} outline=${11}
+    local k=8
+    geometry() {
+        awk -v k=$k -v c="$centre" -v r="$arm" -v at="$at" -v bl="$blen" \
+            -v ba="$bangle" -v cl="$core_len" -v hub="$hub" -v what="$1" 'BEGIN {
+            pi = atan2(0, -1); c *= k
+            if (what == "hub") printf "polygon"
+            for (i = 0; i < 6; i++) {
+                a = -pi / 2 + i * pi / 3
+                if (what == "arms") {
+                    printf "line %.1f,%.1f %.1f,%.1f\n", c, c, c + r*k*cos(a), c + r*k*sin(a)
+                    bx = c + at*k*cos(a); by = c + at*k*sin(a)
+                    for (s = -1; s <= 1; s += 2) {
+                        b = a + s * ba * pi / 180
+                        printf "line %.1f,%.1f %.1f,%.1f\n", bx, by, bx + bl*k*cos(b), by + bl*k*sin(b)
+                    }
+                } else if (what == "core") {
+                    printf "line %.1f,%.1f %.1f,%.1f\n", c, c, c + cl*k*cos(a), c + cl*k*sin(a)
+                } else {
+                    printf " %.1f,%.1f", c + hub*k*cos(a), c + hub*k*sin(a)
+                }
+            }
+        }'
+    }
+    local big=$((size * k))
+    local draw=(-size "${big}x${big}" xc:none -draw 'stroke-linecap round'
+        -fill none -stroke '#00C8FF' -strokewidth "$(awk -v w="$arm_w" -v k=$k 'BEGIN { print w * k }')"
+        -draw "$(geometry arms)")
+    if [[ "$core_len" != 0 ]]; then
+        draw+=(-stroke white -strokewidth "$(awk -v w="$core_w" -v k=$k 'BEGIN { print w * k }')"
+            -draw "$(geometry core)")
+    fi
+    draw+=(-fill white -stroke none -draw "$(geometry hub)"
+        -filter box -resize "${size}x${size}" -channel A -threshold 45% +channel)
+    if [[ "$outline" == yes ]]; then
+        # A dark cyan rim one pixel wide, so the flake holds on light title bars.
+        convert "${draw[@]}" \( +clone -alpha extract -morphology Dilate Diamond:1 \
+            -background '#0078B4' -alpha shape \) +swap -composite png:-
+    else
+        convert "${draw[@]}" png:-
+    fi
+}
+
+# 32: centred on the pixel grid's middle line, two-pixel arms with a white
+# core and a rim. 16: centred on a pixel, one-pixel arms, no room for a rim.
+snowflake 32 16 14 1.8 0.9 12 7 4 40 3 yes |
+    convert png:- "${strip_png[@]}" "PNG32:$out/icon-32.png"
+snowflake 16 7.5 7 1 0 0 4 2.6 45 1.6 no |
+    convert png:- "${strip_png[@]}" "PNG32:$out/icon-16.png"
+
+convert "$out/icon-32.png" "$out/icon-16.png" -colors 16 "$out/tarvola.ico"
+
+# --- Resource files ---------------------------------------------------------
+cat >"$out/tarvola.rc" <<'EOF'
+#pragma code_page(65001)
+
+IDI_ICON1 ICON "tarvola.ico"
+EOF
+
+cat >"$out/resources.qrc" <<'EOF'
+<!DOCTYPE RCC>
+<RCC version="1.0">
+    <qresource prefix="/">
+        <file alias="background.jpg">background.jpg</file>
+        <file alias="instructions.jpg">instructions.jpg</file>
+        <file alias="icon-32.png">icon-32.png</file>
+        <file alias="icon-16.png">icon-16.png</file>
+    </qresource>
+</RCC>
+EOF
+
+echo "draw-artwork: wrote background.jpg instructions.jpg icon-32.png icon-16.png tarvola.ico tarvola.rc resources.qrc in $out"
