@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QTest>
 #include <QWindow>
@@ -178,6 +179,19 @@ TEST_F(Form1Test, ACaptionKeepsWhatLooksLikeQtsModifiedMark) {
   window.click("List1", 0);
   ASSERT_TRUE(window.form().windowHandle());
   EXPECT_EQ(window.form().windowHandle()->title(), "[*]Stars");
+}
+
+}  // namespace
+}  // namespace tarvola
+
+namespace tarvola {
+namespace {
+
+TEST(ChineseLocale, QtsOwnTextsReadInChineseWhateverTheSystemLanguage) {
+  EXPECT_EQ(QLocale().name(), "zh_CN");
+  const QString undo = QCoreApplication::translate("QLineEdit", "&Undo");
+  EXPECT_NE(undo, "&Undo");
+  EXPECT_TRUE(undo.startsWith(QStringLiteral("撤"))) << undo.toStdString();
 }
 
 }  // namespace

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots from the real program on a virtual display,
+# with a small sample collection: docs/main-window.png and docs/instructions-window.png.
+set -euo pipefail
+source "$(dirname "$0")/../scripts/lib/common.sh"
+
+install_packages "${build_packages[@]}" xvfb xauth xdotool imagemagick openbox
+configure_and_build build/release -DCMAKE_BUILD_TYPE=Release -DTARVOLA_BUILD_TESTS=OFF
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$root/build/release/tarvola" "$work/"
+
+# A field as the program stores it: ANSI bytes, blank-filled to its width.
+field() {
+  local bytes
+  bytes=$(printf '%s' "$1" | iconv -f UTF-8 -t GB18030)
+  LC_ALL=C printf "%-${2}s" "$bytes"
+}
+site() { field "$1" 50; field "$2" 200; }
+
+{ field "新闻" 40; field "搜索" 40; field "购物" 40; field "学习" 40; } > "$work/wwww.dat"
+{
+  site "新浪" "http://www.sina.com.cn"
+  site "网易" "http://www.163.com"
+  site "人民网" "http://www.people.com.cn"
+  site "新华网" "http://www.xinhuanet.com"
+} > "$work/0.dat"
+
+xvfb-run -a -s "-screen 0 800x600x24" bash -c '
+  set -euo pipefail
+  openbox >/dev/null 2>&1 &
+  sleep 1
+  "$1/tarvola" >/dev/null 2>&1 &
+  program=$!
+  main=$(xdotool search --sync --name "^Tarvola$" | head -n 1)
+  sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  # First category, then the second website: the caption shows its address.
+  xdotool mousemove $((X + 40)) $((Y + 48)) click 1
+  sleep 0.5
+  xdotool mousemove $((X + 190)) $((Y + 66)) click 1
+  sleep 0.5
+  import -frame -window "$main" "$2/main-window.png"
+  # Right-click the categories; the last menu item opens the instructions.
+  xdotool mousemove $((X + 60)) $((Y + 150)) click 3
+  sleep 0.5
+  xdotool key Up Return
+  instructions=$(xdotool search --sync --name "使用说明" | head -n 1)
+  sleep 1
+  import -frame -window "$instructions" "$2/instructions-window.png"
+  kill "$program"
+' _ "$work" "$root/docs"
+echo "Wrote docs/main-window.png and docs/instructions-window.png"
