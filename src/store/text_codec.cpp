@@ -2,6 +2,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <optional>
 #else
 #include <cerrno>
 #include <iconv.h>
@@ -28,6 +30,44 @@ std::wstring toWide(unsigned codePage, std::string_view text) {
   return wide;
 }
 
+// Nothing when text holds a byte sequence the code page doesn't define.
+std::optional<std::wstring> toWideStrictly(unsigned codePage, std::string_view text) {
+  if (text.empty()) return std::wstring();
+  const int size = static_cast<int>(text.size());
+  const int count = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
+  if (count <= 0) return std::nullopt;
+  std::wstring wide(static_cast<std::size_t>(count), L'\0');
+  MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(), count);
+  return wide;
+}
+
+// Left to itself, Windows turns damage into "?" and may swallow the byte after
+// a lone lead byte with it: damage becomes U+FFFD, skipped a byte at a time.
+std::wstring ansiToWide(std::string_view ansi) {
+  const unsigned page = ansiCodePage();
+  if (std::optional<std::wstring> whole = toWideStrictly(page, ansi)) return *whole;
+  std::wstring wide;
+  std::size_t at = 0;
+  while (at < ansi.size()) {
+    std::size_t length = 0;
+    // A character is one, two or four bytes long.
+    for (const std::size_t tried : {1u, 2u, 4u}) {
+      if (at + tried > ansi.size()) break;
+      if (std::optional<std::wstring> character = toWideStrictly(page, ansi.substr(at, tried))) {
+        wide += *character;
+        length = tried;
+        break;
+      }
+    }
+    if (length == 0) {
+      wide += L'\uFFFD';
+      length = 1;
+    }
+    at += length;
+  }
+  return wide;
+}
+
 std::string fromWide(unsigned codePage, std::wstring_view wide) {
   if (wide.empty()) return {};
   const int size = static_cast<int>(wide.size());
@@ -41,7 +81,7 @@ std::string fromWide(unsigned codePage, std::wstring_view wide) {
 
 std::string encodeAnsi(std::string_view utf8) { return fromWide(ansiCodePage(), toWide(CP_UTF8, utf8)); }
 
-std::string decodeAnsi(std::string_view ansi) { return fromWide(CP_UTF8, toWide(ansiCodePage(), ansi)); }
+std::string decodeAnsi(std::string_view ansi) { return fromWide(CP_UTF8, ansiToWide(ansi)); }
 
 #else
 

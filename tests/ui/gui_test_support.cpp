@@ -7,6 +7,8 @@
 #include <QInputDialog>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -123,5 +125,45 @@ void answerNextDialog(const QString& text, const QString& button) {
                   dialog->close();
                 });
 }
+
+namespace {
+
+QStringList shownBy(QWidget* dialog) {
+  if (auto* input = qobject_cast<QInputDialog*>(dialog)) {
+    return {input->windowTitle(), input->labelText(), input->textValue()};
+  }
+  if (auto* box = qobject_cast<QMessageBox*>(dialog)) return {box->windowTitle(), box->text(), QString()};
+  return {dialog->windowTitle(), QString(), QString()};
+}
+
+void answerDialogsAfter(QPointer<QWidget> previous, std::vector<DialogAnswer> answers) {
+  if (answers.empty()) return;
+  whenItAppears(
+      [previous] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        return dialog != previous.data() ? dialog : nullptr;
+      },
+      [answers](QWidget* dialog) mutable {
+        const DialogAnswer answer = answers.front();
+        answers.erase(answers.begin());
+        auto* input = qobject_cast<QInputDialog*>(dialog);
+        if (answer.seen) *answer.seen = shownBy(dialog);
+        if (input && answer.text) input->setTextValue(*answer.text);
+        // The next answer waits until this dialog is gone, not just answered.
+        answerDialogsAfter(QPointer<QWidget>(dialog), std::move(answers));
+        for (QPushButton* push : dialog->findChildren<QPushButton*>()) {
+          if (push->text() == answer.button) {
+            push->click();
+            return;
+          }
+        }
+        ADD_FAILURE() << "no button " << answer.button.toStdString();
+        dialog->close();
+      });
+}
+
+}  // namespace
+
+void answerDialogs(std::vector<DialogAnswer> answers) { answerDialogsAfter(nullptr, std::move(answers)); }
 
 }  // namespace tarvola::test

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,5 +52,17 @@ class Window {
 // Answers the next modal dialog from the event loop: types text into an input
 // box and presses a button ("确定" or "取消").
 void answerNextDialog(const QString& text, const QString& button);
+
+// One answer of answerDialogs: the text to type (none keeps the proposed text)
+// and the button; `seen`, when given, gets the dialog's title, message and proposed text.
+struct DialogAnswer {
+  std::optional<QString> text;
+  QString button;
+  QStringList* seen = nullptr;
+};
+
+// Answers the next modal dialogs in order, each one only after the one before
+// has closed, so two boxes in a row never get each other's answers.
+void answerDialogs(std::vector<DialogAnswer> answers);
 
 }  // namespace tarvola::test

@@ -6,6 +6,7 @@
 namespace tarvola {
 
 // Menu item 删除网站: removes the selected website from its site file and rebuilds List2.
+// Does nothing unless a category and one of its websites are selected.
 void scwz_Click(Host& host, FileSystem& fs);
 
 }  // namespace tarvola

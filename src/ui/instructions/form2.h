@@ -1,6 +1,24 @@
 #pragma once
 
+#include <QPixmap>
+#include <QWidget>
+
 namespace tarvola {
+
+// The instructions window: one fixed picture that carries the text, no controls.
+// A top-level window of its own, so the program runs on while either window is open.
+class Form2 final : public QWidget {
+  Q_OBJECT
+
+ public:
+  Form2();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  const QPixmap picture_;
+};
 
 // Shows the instructions window: loaded and centred if it isn't open, modeless,
 // without owner; there is only ever one.

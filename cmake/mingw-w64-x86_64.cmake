@@ -1,0 +1,24 @@
+# 64-bit Windows with MinGW-w64 (Debian's g++-mingw-w64-x86-64-posix).
+# The posix thread model: the win32 one of GCC 12 has no std::thread.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(TARVOLA_MINGW_PREFIX x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${TARVOLA_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TARVOLA_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${TARVOLA_MINGW_PREFIX}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${TARVOLA_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Static runtime: the executables run without MinGW's DLLs beside them.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+
+# ctest runs the Windows executables under Wine.
+find_program(TARVOLA_WINE wine)
+if(TARVOLA_WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${TARVOLA_WINE})
+endif()

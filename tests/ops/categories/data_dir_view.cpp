@@ -1,0 +1,36 @@
+#include "ops/categories/data_dir_view.h"
+
+#include "ops/browse/category_selection.h"
+#include "ops/browse/form_load.h"
+#include "store/file_system.h"
+#include "support/fake_host.h"
+#include "support/file_bytes.h"
+
+namespace tarvola::test {
+
+Files filesIn(const std::filesystem::path& dir) {
+  Files files;
+  for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(dir)) {
+    files[entry.path().filename().string()] = readBytes(entry.path());
+  }
+  return files;
+}
+
+void writeFiles(const std::filesystem::path& dir, const Files& files) {
+  for (const auto& [name, bytes] : files) writeBytes(dir / name, bytes);
+}
+
+Shown shownAfterRestart(const std::filesystem::path& dir) {
+  FakeHost host(dir);
+  Form_Load(host, nativeFileSystem());
+  Shown shown;
+  const std::vector<std::string> categories = host.items(ListBox::List1);
+  for (std::size_t position = 0; position < categories.size(); ++position) {
+    host.select(ListBox::List1, static_cast<int>(position));
+    List1_Click(host, nativeFileSystem());
+    shown.emplace_back(categories[position], host.items(ListBox::List2));
+  }
+  return shown;
+}
+
+}  // namespace tarvola::test

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tarvola::test {
+
+// Every file of a data directory by name, with its bytes.
+using Files = std::map<std::string, std::string>;
+Files filesIn(const std::filesystem::path& dir);
+void writeFiles(const std::filesystem::path& dir, const Files& files);
+
+// What a fresh start of the program shows: each category, in order, with the
+// websites that selecting it lists. Selecting creates missing site files.
+using Shown = std::vector<std::pair<std::string, std::vector<std::string>>>;
+Shown shownAfterRestart(const std::filesystem::path& dir);
+
+}  // namespace tarvola::test
