@@ -33,20 +33,19 @@ xvfb-run -a -s "-screen 0 800x600x24" bash -c '
   sleep 1
   "$1/tarvola" >/dev/null 2>&1 &
   program=$!
-  main=$(xdotool search --sync --name "^Tarvola$" | head -n 1)
+  main=$(xdotool search --sync --onlyvisible --name "^Tarvola$" | head -n 1)
   sleep 1
-  eval "$(xdotool getwindowgeometry --shell "$main")"
   # First category, then the second website: the caption shows its address.
-  xdotool mousemove $((X + 40)) $((Y + 48)) click 1
+  xdotool mousemove --window "$main" 40 48 click 1
   sleep 0.5
-  xdotool mousemove $((X + 190)) $((Y + 66)) click 1
+  xdotool mousemove --window "$main" 190 66 click 1
   sleep 0.5
   import -frame -window "$main" "$2/main-window.png"
   # Right-click the categories; the last menu item opens the instructions.
-  xdotool mousemove $((X + 60)) $((Y + 150)) click 3
+  xdotool mousemove --window "$main" 60 150 click 3
   sleep 0.5
   xdotool key Up Return
-  instructions=$(xdotool search --sync --name "使用说明" | head -n 1)
+  instructions=$(xdotool search --sync --onlyvisible --name "使用说明" | head -n 1)
   sleep 1
   import -frame -window "$instructions" "$2/instructions-window.png"
   kill "$program"
