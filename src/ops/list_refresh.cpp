@@ -37,10 +37,4 @@ void rebuildSiteList(Host& host, FileSystem& fs, const std::filesystem::path& si
   host.setItems(ListBox::List2, shownNames<SiteRecord>(fs, siteFilePath));
 }
 
-std::optional<std::filesystem::path> selectedSiteFile(const Host& host) {
-  const int category = host.selectedIndex(ListBox::List1);
-  if (category < 0) return std::nullopt;
-  return siteFile(host.dataDirectory(), category);
-}
-
 }  // namespace tarvola

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 
 #include "host/host.h"
 #include "store/file_system.h"
@@ -13,8 +12,5 @@ void rebuildCategoryList(Host& host, FileSystem& fs);
 
 // Fills List2 from a site file (created empty when missing); empty when it can't be read.
 void rebuildSiteList(Host& host, FileSystem& fs, const std::filesystem::path& siteFilePath);
-
-// The site file of the category selected in List1; nullopt when none is selected.
-std::optional<std::filesystem::path> selectedSiteFile(const Host& host);
 
 }  // namespace tarvola

@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "ops/list_refresh.h"
+#include "ops/selection.h"
 #include "store/record_file.h"
 #include "store/records.h"
 
@@ -15,13 +15,12 @@ namespace {
 // The record of the selected website, read again from its file. Nothing when no
 // category is selected or the record isn't there: the caption and the browser
 // must never get another website's address.
-std::optional<SiteRecord> selectedWebsite(Host& host, FileSystem& fs) {
-  const std::optional<std::filesystem::path> path = selectedSiteFile(host);
-  const int position = host.selectedIndex(ListBox::List2);
-  if (!path || position < 0) return std::nullopt;
-  std::optional<RecordFile> file = RecordFile::open(fs, *path, SiteRecord::kLength);
+std::optional<SiteRecord> readSelectedWebsite(Host& host, FileSystem& fs) {
+  const std::optional<SelectedWebsite> website = selectedWebsite(host);
+  if (!website) return std::nullopt;
+  std::optional<RecordFile> file = RecordFile::open(fs, website->siteFile, SiteRecord::kLength);
   if (!file) return std::nullopt;
-  const std::optional<std::string> bytes = file->read(static_cast<std::uint64_t>(position) + 1);
+  const std::optional<std::string> bytes = file->read(website->recordNumber);
   if (!bytes) return std::nullopt;
   return SiteRecord::fromBytes(std::span<const char, SiteRecord::kLength>(bytes->data(), SiteRecord::kLength));
 }
@@ -29,7 +28,7 @@ std::optional<SiteRecord> selectedWebsite(Host& host, FileSystem& fs) {
 }  // namespace
 
 void List2_Click(Host& host, FileSystem& fs) {
-  const std::optional<SiteRecord> website = selectedWebsite(host, fs);
+  const std::optional<SiteRecord> website = readSelectedWebsite(host, fs);
   if (!website) return;
   const std::string url = website->shownUrl();
   host.setToolTip(ListBox::List2, url);
@@ -37,7 +36,7 @@ void List2_Click(Host& host, FileSystem& fs) {
 }
 
 void List2_DblClick(Host& host, FileSystem& fs) {
-  const std::optional<SiteRecord> website = selectedWebsite(host, fs);
+  const std::optional<SiteRecord> website = readSelectedWebsite(host, fs);
   if (!website) return;
   const std::string url = website->shownUrl();
   if (!url.empty()) host.openAddress(url);

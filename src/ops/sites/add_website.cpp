@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ops/list_refresh.h"
+#include "ops/selection.h"
 #include "ops/sites/website_dialogs.h"
 #include "store/record_file.h"
 

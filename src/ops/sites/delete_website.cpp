@@ -4,7 +4,7 @@
 #include <string>
 
 #include "ops/list_refresh.h"
-#include "ops/sites/selected_website.h"
+#include "ops/selection.h"
 #include "store/atomic_rewrite.h"
 #include "store/data_files.h"
 #include "store/record_file.h"

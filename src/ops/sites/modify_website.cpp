@@ -4,7 +4,7 @@
 #include <string>
 
 #include "ops/list_refresh.h"
-#include "ops/sites/selected_website.h"
+#include "ops/selection.h"
 #include "ops/sites/website_dialogs.h"
 #include "store/record_file.h"
 #include "store/text_field.h"

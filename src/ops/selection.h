@@ -8,6 +8,9 @@
 
 namespace tarvola {
 
+// The site file of the category selected in List1; nullopt when none is selected.
+std::optional<std::filesystem::path> selectedSiteFile(const Host& host);
+
 // The website selected in List2, within the category selected in List1.
 struct SelectedWebsite {
   std::filesystem::path siteFile;

@@ -1,8 +1,14 @@
-#include "ops/sites/selected_website.h"
+#include "ops/selection.h"
 
-#include "ops/list_refresh.h"
+#include "store/data_files.h"
 
 namespace tarvola {
+
+std::optional<std::filesystem::path> selectedSiteFile(const Host& host) {
+  const int category = host.selectedIndex(ListBox::List1);
+  if (category < 0) return std::nullopt;
+  return siteFile(host.dataDirectory(), category);
+}
 
 std::optional<SelectedWebsite> selectedWebsite(const Host& host) {
   const std::optional<std::filesystem::path> siteFile = selectedSiteFile(host);
