@@ -1,8 +1,10 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
-#include <vector>
+
+#include "host/list_entries.h"
 
 namespace tarvola {
 
@@ -21,8 +23,8 @@ class Host {
   // -1 when no entry is selected. The program never sets a selection itself.
   virtual int selectedIndex(ListBox list) const = 0;
   virtual std::string itemText(ListBox list, int index) const = 0;
-  // Clears the list and appends the entries in order; nothing is selected afterwards.
-  virtual void setItems(ListBox list, const std::vector<std::string>& items) = 0;
+  // Clears the list and shows the entries in order; nothing is selected afterwards.
+  virtual void setItems(ListBox list, std::shared_ptr<const ListEntries> entries) = 0;
   virtual std::string toolTip(ListBox list) const = 0;
   virtual void setToolTip(ListBox list, const std::string& text) = 0;
 

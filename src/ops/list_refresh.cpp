@@ -1,9 +1,10 @@
 #include "ops/list_refresh.h"
 
-#include <span>
+#include <memory>
+#include <optional>
 #include <string>
-#include <vector>
 
+#include "ops/record_names.h"
 #include "store/data_files.h"
 #include "store/record_file.h"
 #include "store/records.h"
@@ -12,19 +13,12 @@ namespace tarvola {
 
 namespace {
 
+// Empty when the file can't be read.
 template <typename Record>
-std::vector<std::string> shownNames(FileSystem& fs, const std::filesystem::path& path) {
-  std::vector<std::string> names;
+std::shared_ptr<const ListEntries> shownNames(FileSystem& fs, const std::filesystem::path& path) {
   std::optional<RecordFile> file = RecordFile::open(fs, path, Record::kLength);
-  if (!file) return names;
-  const std::optional<std::string> records = file->readAll();
-  if (!records) return names;
-  names.reserve(records->size() / Record::kLength);
-  for (std::size_t at = 0; at < records->size(); at += Record::kLength) {
-    const std::span<const char, Record::kLength> bytes(records->data() + at, Record::kLength);
-    names.push_back(Record::fromBytes(bytes).shownName());
-  }
-  return names;
+  std::optional<std::string> records = file ? file->readAll() : std::nullopt;
+  return std::make_shared<RecordNames<Record>>(records ? std::move(*records) : std::string());
 }
 
 }  // namespace

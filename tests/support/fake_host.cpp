@@ -32,9 +32,10 @@ std::string FakeHost::itemText(ListBox list, int index) const {
   return items[static_cast<std::size_t>(index)];
 }
 
-void FakeHost::setItems(ListBox list, const std::vector<std::string>& items) {
+void FakeHost::setItems(ListBox list, std::shared_ptr<const ListEntries> entries) {
   List& target = lists_[slot(list)];
-  target.items = items;
+  target.items.clear();
+  for (std::size_t index = 0; index < entries->size(); ++index) target.items.push_back(entries->at(index));
   target.selected = -1;
   ++target.rebuilds;
 }

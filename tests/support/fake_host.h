@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,8 @@ class FakeHost final : public Host {
   bool confirm(const std::string& text, const std::string& title) override;
   int selectedIndex(ListBox list) const override { return lists_[slot(list)].selected; }
   std::string itemText(ListBox list, int index) const override;
-  void setItems(ListBox list, const std::vector<std::string>& items) override;
+  // Keeps every entry, made at once, as the window would show them.
+  void setItems(ListBox list, std::shared_ptr<const ListEntries> entries) override;
   std::string toolTip(ListBox list) const override { return lists_[slot(list)].toolTip; }
   void setToolTip(ListBox list, const std::string& text) override { lists_[slot(list)].toolTip = text; }
   void setCaption(const std::string& caption) override { caption_ = caption; }

@@ -5,7 +5,7 @@
 #include <string>
 
 #include <QApplication>
-#include <QListWidget>
+#include <QListView>
 #include <QTest>
 #include <QTimer>
 

@@ -4,7 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QListWidget>
+#include <QListView>
 #include <QLocale>
 #include <QMenu>
 #include <QTest>
@@ -78,12 +78,12 @@ TEST_F(Form1Test, SelectingACategoryShowsItsWebsitesNameAndToolTip) {
 TEST_F(Form1Test, ArrowKeysRunTheSelectionHandlersOfBothLists) {
   withCategories();
   test::Window window(dir);
-  QListWidget* categories = window.list("List1");
+  QListView* categories = window.list("List1");
   QTest::keyClick(categories, Qt::Key_Down);
   QTest::keyClick(categories, Qt::Key_Down);
   EXPECT_EQ(window.form().windowTitle(), "B");
   EXPECT_EQ(window.entries("List2"), (QStringList{"b1", "b2"}));
-  QListWidget* websites = window.list("List2");
+  QListView* websites = window.list("List2");
   websites->setFocus();
   QTest::keyClick(websites, Qt::Key_Down);
   EXPECT_EQ(window.form().windowTitle(), "http://b1.cn");
@@ -131,8 +131,8 @@ TEST_F(Form1Test, OtherButtonsAndTheKeyboardOpenNoMenu) {
   window.click("List1", 1);
   window.click("List2", 0);
   for (const char* name : {"List1", "List2"}) {
-    QListWidget* box = window.list(name);
-    const QPoint at = box->visualItemRect(box->item(0)).center();
+    QListView* box = window.list(name);
+    const QPoint at = window.centreOf(name, 0);
     EXPECT_EQ(window.menuOpenedBy([&] { QTest::mouseClick(box->viewport(), Qt::MiddleButton, {}, at); }), "") << name;
     EXPECT_EQ(window.menuOpenedBy([&] { QTest::keyClick(box, Qt::Key_Menu); }), "") << name;
     EXPECT_EQ(window.menuOpenedBy([&] { QTest::keyClick(box, Qt::Key_F10, Qt::ShiftModifier); }), "") << name;
@@ -159,9 +159,9 @@ TEST_F(Form1Test, NoSequenceOfClicksTouchesAFileNamedFromNoSelection) {
   window.click("List1", 1);
   window.click("List2", 0);
   // Ctrl+click takes the selection away from the category list.
-  QListWidget* categories = window.list("List1");
+  QListView* categories = window.list("List1");
   QTest::mouseClick(categories->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                    categories->visualItemRect(categories->item(1)).center());
+                    window.centreOf("List1", 1));
   ASSERT_EQ(window.selectedRow("List1"), -1);
   window.click("List2", 1);
   window.doubleClick("List2", 1);

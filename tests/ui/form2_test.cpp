@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QListWidget>
+#include <QListView>
 #include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>

@@ -5,7 +5,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QInputDialog>
-#include <QListWidget>
+#include <QItemSelectionModel>
+#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
@@ -32,8 +33,6 @@ void whenItAppears(std::function<QWidget*()> find, std::function<void(QWidget*)>
   });
 }
 
-QPoint centreOf(QListWidget* list, int row) { return list->visualItemRect(list->item(row)).center(); }
-
 }  // namespace
 
 Window::Window(const TempDir& dir) : form_(std::make_unique<Form1>(dir.path())) {
@@ -46,37 +45,42 @@ Window::Window(const TempDir& dir) : form_(std::make_unique<Form1>(dir.path())) 
 
 Window::~Window() = default;
 
-QListWidget* Window::list(const char* name) const { return form_->findChild<QListWidget*>(QString::fromLatin1(name)); }
+QListView* Window::list(const char* name) const { return form_->findChild<QListView*>(QString::fromLatin1(name)); }
+
+QPoint Window::centreOf(const char* name, int row) const {
+  QListView* box = list(name);
+  return box->visualRect(box->model()->index(row, 0)).center();
+}
 
 QAction* Window::action(const char* name) const { return form_->findChild<QAction*>(QString::fromLatin1(name)); }
 
 QStringList Window::entries(const char* name) const {
   QStringList texts;
-  QListWidget* box = list(name);
-  for (int row = 0; row < box->count(); ++row) texts.append(box->item(row)->text());
+  const QAbstractItemModel* model = list(name)->model();
+  for (int row = 0; row < model->rowCount(); ++row) texts.append(model->index(row, 0).data().toString());
   return texts;
 }
 
 int Window::selectedRow(const char* name) const {
-  const QList<QListWidgetItem*> selected = list(name)->selectedItems();
-  return selected.isEmpty() ? -1 : list(name)->row(selected.first());
+  const QModelIndexList selected = list(name)->selectionModel()->selectedIndexes();
+  return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 void Window::click(const char* name, int row) {
-  QListWidget* box = list(name);
-  QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, centreOf(box, row));
+  QListView* box = list(name);
+  QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, centreOf(name, row));
 }
 
 void Window::doubleClick(const char* name, int row) {
-  QListWidget* box = list(name);
-  const QPoint at = centreOf(box, row);
+  QListView* box = list(name);
+  const QPoint at = centreOf(name, row);
   QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, at);
   QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, at);
 }
 
 void Window::rightClick(const char* name, int row) {
-  QListWidget* box = list(name);
-  const QPoint at = row >= 0 ? centreOf(box, row) : QPoint(5, box->viewport()->height() - 5);
+  QListView* box = list(name);
+  const QPoint at = row >= 0 ? centreOf(name, row) : QPoint(5, box->viewport()->height() - 5);
   QTest::mouseClick(box->viewport(), Qt::RightButton, {}, at);
 }
 

@@ -14,7 +14,7 @@
 #include "ui/main/form1.h"
 
 class QAction;
-class QListWidget;
+class QListView;
 class QMenu;
 
 // Readable failure messages for Qt's strings.
@@ -30,7 +30,9 @@ class Window {
   ~Window();
 
   Form1& form() { return *form_; }
-  QListWidget* list(const char* name) const;
+  QListView* list(const char* name) const;
+  // The middle of an entry, on the list's viewport.
+  QPoint centreOf(const char* list, int row) const;
   QAction* action(const char* name) const;
   QStringList entries(const char* name) const;
   int selectedRow(const char* name) const;

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include <QListWidget>
+#include <QListView>
 #include <QTest>
 
 #include "support/file_bytes.h"
@@ -119,9 +119,9 @@ TEST_F(WebsiteMenuTest, WithoutACategorySelectedNoWebsiteItemDoesAnything) {
   window.click("List1", 1);
   window.click("List2", 0);
   // Ctrl+click takes the selection away from the category list.
-  QListWidget* categories = window.list("List1");
+  QListView* categories = window.list("List1");
   QTest::mouseClick(categories->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                    categories->visualItemRect(categories->item(1)).center());
+                    window.centreOf("List1", 1));
   ASSERT_EQ(window.selectedRow("List1"), -1);
   window.choose("List2", 0, "xgwz");
   window.choose("List2", 0, "scwz");

@@ -1,11 +1,12 @@
 #include "host/qt/qt_host.h"
 
-#include <QListWidget>
+#include <QItemSelectionModel>
+#include <QListView>
 #include <QSignalBlocker>
-#include <QStringList>
 
 #include "host/qt/address_opener.h"
 #include "host/qt/dialogs.h"
+#include "host/qt/entries_model.h"
 
 namespace tarvola {
 
@@ -15,12 +16,17 @@ QString toQt(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-QtHost::QtHost(QWidget* window, QListWidget* list1, QListWidget* list2, std::filesystem::path dataDir)
+QtHost::QtHost(QWidget* window, QListView* list1, QListView* list2, std::filesystem::path dataDir)
     : window_(window),
       list1_(list1),
       list2_(list2),
+      model1_(new EntriesModel(list1)),
+      model2_(new EntriesModel(list2)),
       dataDir_(std::move(dataDir)),
-      opener_([window](const std::string& address) { openInDefaultBrowser(window, address); }) {}
+      opener_([window](const std::string& address) { openInDefaultBrowser(window, address); }) {
+  list1_->setModel(model1_);
+  list2_->setModel(model2_);
+}
 
 std::string QtHost::inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) {
   return askForText(window_, toQt(prompt), toQt(title), toQt(defaultText)).toStdString();
@@ -31,26 +37,22 @@ bool QtHost::confirm(const std::string& text, const std::string& title) {
 }
 
 int QtHost::selectedIndex(ListBox list) const {
-  const QListWidget* box = widget(list);
-  const QList<QListWidgetItem*> selected = box->selectedItems();
-  return selected.isEmpty() ? -1 : box->row(selected.first());
+  const QModelIndexList selected = widget(list)->selectionModel()->selectedIndexes();
+  return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 std::string QtHost::itemText(ListBox list, int index) const {
-  const QListWidgetItem* item = widget(list)->item(index);
-  return item ? item->text().toStdString() : std::string();
+  const ListEntries* entries = model(list)->entries();
+  if (!entries || index < 0 || static_cast<std::size_t>(index) >= entries->size()) return {};
+  return entries->at(static_cast<std::size_t>(index));
 }
 
-void QtHost::setItems(ListBox list, const std::vector<std::string>& items) {
-  QListWidget* box = widget(list);
-  QStringList texts;
-  texts.reserve(static_cast<qsizetype>(items.size()));
-  for (const std::string& item : items) texts.append(toQt(item));
+void QtHost::setItems(ListBox list, std::shared_ptr<const ListEntries> entries) {
+  QListView* box = widget(list);
   // A rebuild is no selection by the user: no handler may run for it.
   const QSignalBlocker blockList(box);
   const QSignalBlocker blockSelection(box->selectionModel());
-  box->clear();
-  box->addItems(texts);
+  model(list)->setEntries(std::move(entries));
 }
 
 std::string QtHost::toolTip(ListBox list) const { return widget(list)->toolTip().toStdString(); }
@@ -70,6 +72,8 @@ void QtHost::showInstructions() {
   if (instructions_) instructions_();
 }
 
-QListWidget* QtHost::widget(ListBox list) const { return list == ListBox::List1 ? list1_ : list2_; }
+QListView* QtHost::widget(ListBox list) const { return list == ListBox::List1 ? list1_ : list2_; }
+
+EntriesModel* QtHost::model(ListBox list) const { return list == ListBox::List1 ? model1_ : model2_; }
 
 }  // namespace tarvola

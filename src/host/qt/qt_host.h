@@ -2,15 +2,17 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "host/host.h"
 
-class QListWidget;
+class QListView;
 class QWidget;
 
 namespace tarvola {
+
+class EntriesModel;
 
 // The host services on real widgets: the main window, its two lists, Qt's
 // dialogs and the desktop's browser.
@@ -18,7 +20,8 @@ class QtHost final : public Host {
  public:
   using Opener = std::function<void(const std::string& address)>;
 
-  QtHost(QWidget* window, QListWidget* list1, QListWidget* list2, std::filesystem::path dataDir);
+  // Gives each list the model that shows what setItems hands it.
+  QtHost(QWidget* window, QListView* list1, QListView* list2, std::filesystem::path dataDir);
 
   // Tests put a recorder in place of the browser.
   void setOpener(Opener opener) { opener_ = std::move(opener); }
@@ -28,7 +31,7 @@ class QtHost final : public Host {
   bool confirm(const std::string& text, const std::string& title) override;
   int selectedIndex(ListBox list) const override;
   std::string itemText(ListBox list, int index) const override;
-  void setItems(ListBox list, const std::vector<std::string>& items) override;
+  void setItems(ListBox list, std::shared_ptr<const ListEntries> entries) override;
   std::string toolTip(ListBox list) const override;
   void setToolTip(ListBox list, const std::string& text) override;
   void setCaption(const std::string& caption) override;
@@ -37,11 +40,14 @@ class QtHost final : public Host {
   std::filesystem::path dataDirectory() const override { return dataDir_; }
 
  private:
-  QListWidget* widget(ListBox list) const;
+  QListView* widget(ListBox list) const;
+  EntriesModel* model(ListBox list) const;
 
   QWidget* window_;
-  QListWidget* list1_;
-  QListWidget* list2_;
+  QListView* list1_;
+  QListView* list2_;
+  EntriesModel* model1_;
+  EntriesModel* model2_;
   std::filesystem::path dataDir_;
   Opener opener_;
   std::function<void()> instructions_;

@@ -1,6 +1,7 @@
 #include "ui/main/form1.h"
 
 #include <QAction>
+#include <QItemSelectionModel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -67,9 +68,11 @@ void Form1::buildLists() {
     list->installEventFilter(this);
     list->viewport()->installEventFilter(this);
   }
-  connect(List1, &QListWidget::itemSelectionChanged, this, &Form1::List1_Click);
-  connect(List2, &QListWidget::itemSelectionChanged, this, &Form1::List2_Click);
-  connect(List2, &QListWidget::itemDoubleClicked, this, &Form1::List2_DblClick);
+  // The host has given both lists their models, and with them their selection models.
+  connect(List1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &Form1::List1_Click);
+  connect(List2->selectionModel(), &QItemSelectionModel::selectionChanged, this, &Form1::List2_Click);
+  // Emitted for a double-click on an entry only, never for Enter.
+  connect(List2, &QAbstractItemView::doubleClicked, this, &Form1::List2_DblClick);
 }
 
 void Form1::buildMenus() {
@@ -132,11 +135,11 @@ bool Form1::filterRightButton(ListWidget* list, QEvent* event) {
 }
 
 void Form1::List1_Click() {
-  if (!List1->selectedItems().isEmpty()) tarvola::List1_Click(host_, fs_);
+  if (List1->selectionModel()->hasSelection()) tarvola::List1_Click(host_, fs_);
 }
 
 void Form1::List2_Click() {
-  if (!List2->selectedItems().isEmpty()) tarvola::List2_Click(host_, fs_);
+  if (List2->selectionModel()->hasSelection()) tarvola::List2_Click(host_, fs_);
 }
 
 void Form1::List2_DblClick() { tarvola::List2_DblClick(host_, fs_); }

@@ -4,7 +4,7 @@
 
 namespace tarvola {
 
-ListWidget::ListWidget(QWidget* parent) : QListWidget(parent) {
+ListWidget::ListWidget(QWidget* parent) : QListView(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setUniformItemSizes(true);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -13,9 +13,10 @@ ListWidget::ListWidget(QWidget* parent) : QListWidget(parent) {
 
 void ListWidget::focusInEvent(QFocusEvent* event) {
   const bool hadCurrent = currentIndex().isValid();
-  QListWidget::focusInEvent(event);
+  QListView::focusInEvent(event);
   // Qt makes the first entry current on focus; then Down would skip it.
-  if (!hadCurrent && selectedItems().isEmpty()) selectionModel()->clearCurrentIndex();
+  QItemSelectionModel* selection = selectionModel();
+  if (!hadCurrent && selection && !selection->hasSelection()) selection->clearCurrentIndex();
 }
 
 }  // namespace tarvola

@@ -1,0 +1,74 @@
+#include "bench/floor_files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <stdexcept>
+#include <system_error>
+
+namespace tarvola::bench {
+
+namespace {
+
+void check(bool done, const char* what) {
+  if (!done) throw std::system_error(errno, std::generic_category(), what);
+}
+
+}  // namespace
+
+FloorFile::FloorFile(const std::filesystem::path& path, int flags) : fd_(::open(path.c_str(), flags | O_CLOEXEC, 0666)) {
+  check(fd_ >= 0, "open");
+}
+
+FloorFile::~FloorFile() { ::close(fd_); }
+
+off_t FloorFile::size() const {
+  struct stat info {};
+  check(::fstat(fd_, &info) == 0, "fstat");
+  return info.st_size;
+}
+
+std::string FloorFile::readAll() const {
+  std::string bytes(static_cast<std::size_t>(size()), '\0');
+  check(::pread(fd_, bytes.data(), bytes.size(), 0) == static_cast<ssize_t>(bytes.size()), "pread");
+  return bytes;
+}
+
+void FloorFile::readAt(off_t offset, std::string& out) const {
+  check(::pread(fd_, out.data(), out.size(), offset) == static_cast<ssize_t>(out.size()), "pread");
+}
+
+void FloorFile::writeAt(off_t offset, std::string_view bytes) const {
+  check(::pwrite(fd_, bytes.data(), bytes.size(), offset) == static_cast<ssize_t>(bytes.size()), "pwrite");
+}
+
+void FloorFile::truncate(off_t size) const { check(::ftruncate(fd_, size) == 0, "ftruncate"); }
+
+void FloorFile::sync() const { check(::fsync(fd_) == 0, "fsync"); }
+
+std::string readWhole(const std::filesystem::path& path) { return FloorFile(path, O_RDONLY).readAll(); }
+
+void writeDurably(const std::filesystem::path& path, std::string_view bytes) {
+  const FloorFile file(path, O_WRONLY | O_CREAT | O_TRUNC);
+  file.writeAt(0, bytes);
+  file.sync();
+}
+
+void syncDirectory(const std::filesystem::path& dir) {
+  const FloorFile directory(dir, O_RDONLY | O_DIRECTORY);
+  directory.sync();
+}
+
+void renameDurably(const std::filesystem::path& from, const std::filesystem::path& to) {
+  check(::rename(from.c_str(), to.c_str()) == 0, "rename");
+  syncDirectory(to.parent_path());
+}
+
+void removeDurably(const std::filesystem::path& path) {
+  check(::unlink(path.c_str()) == 0, "unlink");
+  syncDirectory(path.parent_path());
+}
+
+}  // namespace tarvola::bench

@@ -1,0 +1,464 @@
+// Every handler on its largest workload beside its floor: the same file bytes
+// read (or written, put on the disk and renamed) and the same list filled in
+// the cheapest Qt list, with nothing else. The handlers run on the real main
+// window, shown on Qt's offscreen platform, and each run ends once the window
+// has laid out and painted what changed.
+//
+// Each workload is registered twice, "<workload>/program" and
+// "<workload>/floor"; scripts/bench.sh runs them interleaved and compares the
+// medians.
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+
+#include "bench/floor_files.h"
+#include "bench/floor_window.h"
+#include "bench/program_window.h"
+#include "bench/scratch_dir.h"
+#include "bench/workload.h"
+#include "ops/browse/category_selection.h"
+#include "ops/browse/form_load.h"
+#include "ops/browse/website_selection.h"
+#include "ops/categories/add_category.h"
+#include "ops/categories/delete_category.h"
+#include "ops/categories/rename_category.h"
+#include "ops/sites/add_website.h"
+#include "ops/sites/delete_website.h"
+#include "ops/sites/modify_website.h"
+#include "store/data_files.h"
+#include "store/records.h"
+
+namespace tarvola::bench {
+
+namespace {
+
+constexpr int kWebsites = 10000;
+constexpr int kCategoriesWithSites = 1000;
+constexpr int kSitesPerCategory = 4;
+
+const std::string kNewCategory = "新的网站类别";
+const std::string kRenamedCategory = "改过名的网站类别";
+const std::string kNewSite = "新的精品网站";
+const std::string kNewUrl = "http://www.new-site.example.com/";
+
+FileSystem& fs() { return nativeFileSystem(); }
+
+// The selection handlers create a file that is missing: their floor opens it so too.
+constexpr int kOpenOrCreate = O_RDWR | O_CREAT;
+
+// Lets the window do what the change asked of it: lay the list out and paint it.
+void settle() { QCoreApplication::processEvents(); }
+
+QStringList toQt(const std::vector<std::string>& names) {
+  QStringList texts;
+  for (const std::string& name : names) texts.append(QString::fromStdString(name));
+  return texts;
+}
+
+template <typename T>
+std::vector<T> without(std::vector<T> values, std::size_t index) {
+  values.erase(values.begin() + static_cast<std::ptrdiff_t>(index));
+  return values;
+}
+
+template <typename T>
+std::vector<T> with(std::vector<T> values, T value) {
+  values.push_back(std::move(value));
+  return values;
+}
+
+void truncateDurably(const std::filesystem::path& path, off_t size) {
+  const FloorFile file(path, O_RDWR);
+  file.truncate(size);
+  file.sync();
+}
+
+void expectList(benchmark::State& state, const QStringList& shown, const std::vector<std::string>& expected) {
+  if (shown != toQt(expected)) state.SkipWithError("the list does not show what the floor shows");
+}
+
+// ---- Start-up's list: Form_Load ----
+
+void programFormLoad(benchmark::State& state, int categories) {
+  ScratchDir dir("form-load");
+  writeCollection(dir.path(), categories, 0, 0);
+  ProgramWindow window(dir.path());
+  for (auto _ : state) {
+    Form_Load(window.host(), fs());
+    settle();
+  }
+  expectList(state, window.contents("List1"), categoryNames(categories));
+}
+
+void floorFormLoad(benchmark::State& state, int categories) {
+  ScratchDir dir("form-load-floor");
+  writeCollection(dir.path(), categories, 0, 0);
+  FloorWindow floor;
+  const QStringList names = toQt(categoryNames(categories));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(FloorFile(categoryFile(dir.path()), kOpenOrCreate).readAll());
+    floor.fill(ListBox::List1, names);
+    settle();
+  }
+}
+
+// ---- Category selection: List1_Click ----
+
+void programCategorySelection(benchmark::State& state) {
+  ScratchDir dir("select");
+  writeCollection(dir.path(), 1, 1, kWebsites);
+  ProgramWindow window(dir.path());
+  window.select("List1", 0);
+  for (auto _ : state) {
+    List1_Click(window.host(), fs());
+    settle();
+  }
+  expectList(state, window.contents("List2"), siteNames(kWebsites));
+}
+
+void floorCategorySelection(benchmark::State& state) {
+  ScratchDir dir("select-floor");
+  writeCollection(dir.path(), 1, 1, kWebsites);
+  FloorWindow floor;
+  const QStringList names = toQt(siteNames(kWebsites));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(FloorFile(siteFile(dir.path(), 0), kOpenOrCreate).readAll());
+    floor.fill(ListBox::List2, names);
+    settle();
+  }
+}
+
+// ---- Website selection: List2_Click, the last of 10,000 websites ----
+
+void programWebsiteSelection(benchmark::State& state) {
+  ScratchDir dir("select-website");
+  writeCollection(dir.path(), 1, 1, kWebsites);
+  ProgramWindow window(dir.path());
+  window.select("List1", 0);
+  List1_Click(window.host(), fs());
+  window.select("List2", kWebsites - 1);
+  for (auto _ : state) {
+    List2_Click(window.host(), fs());
+    settle();
+  }
+  if (window.host().toolTip(ListBox::List2) != siteUrl(kWebsites - 1)) state.SkipWithError("the address is not shown");
+}
+
+void floorWebsiteSelection(benchmark::State& state) {
+  ScratchDir dir("select-website-floor");
+  writeCollection(dir.path(), 1, 1, kWebsites);
+  FloorWindow floor;
+  const QString address = QString::fromStdString(siteUrl(kWebsites - 1));
+  for (auto _ : state) {
+    const FloorFile file(siteFile(dir.path(), 0), kOpenOrCreate);
+    std::string record(SiteRecord::kLength, '\0');
+    file.readAt(off_t{kWebsites - 1} * SiteRecord::kLength, record);
+    benchmark::DoNotOptimize(record.data());
+    floor.showAddress(address);
+    settle();
+  }
+}
+
+// ---- Add category: wzlb_Click ----
+
+void programAddCategory(benchmark::State& state, int categories) {
+  ScratchDir dir("add-category");
+  writeCollection(dir.path(), categories, 0, 0);
+  ProgramWindow window(dir.path());
+  for (auto _ : state) {
+    state.PauseTiming();
+    truncateDurably(categoryFile(dir.path()), off_t{categories} * CategoryRecord::kLength);
+    window.host().answerInput(kNewCategory);
+    state.ResumeTiming();
+    wzlb_Click(window.host(), fs());
+    settle();
+  }
+  expectList(state, window.contents("List1"), with(categoryNames(categories), kNewCategory));
+}
+
+void floorAddCategory(benchmark::State& state, int categories) {
+  ScratchDir dir("add-category-floor");
+  writeCollection(dir.path(), categories, 0, 0);
+  FloorWindow floor;
+  const QStringList names = toQt(with(categoryNames(categories), kNewCategory));
+  const CategoryRecord record = CategoryRecord::withName(kNewCategory);
+  for (auto _ : state) {
+    state.PauseTiming();
+    truncateDurably(categoryFile(dir.path()), off_t{categories} * CategoryRecord::kLength);
+    state.ResumeTiming();
+    const FloorFile file(categoryFile(dir.path()), O_RDWR);
+    file.writeAt(file.size(), record.bytes());
+    file.sync();
+    benchmark::DoNotOptimize(file.readAll());
+    floor.fill(ListBox::List1, names);
+    settle();
+  }
+}
+
+// ---- Rename category: xgwzlb_Click ----
+
+void programRenameCategory(benchmark::State& state, int categories) {
+  ScratchDir dir("rename-category");
+  writeCollection(dir.path(), categories, 0, 0);
+  ProgramWindow window(dir.path());
+  for (auto _ : state) {
+    state.PauseTiming();
+    window.select("List1", 0);
+    window.host().answerInput(kRenamedCategory);
+    state.ResumeTiming();
+    xgwzlb_Click(window.host(), fs());
+    settle();
+  }
+  std::vector<std::string> expected = categoryNames(categories);
+  expected[0] = kRenamedCategory;
+  expectList(state, window.contents("List1"), expected);
+}
+
+void floorRenameCategory(benchmark::State& state, int categories) {
+  ScratchDir dir("rename-category-floor");
+  writeCollection(dir.path(), categories, 0, 0);
+  FloorWindow floor;
+  std::vector<std::string> renamed = categoryNames(categories);
+  renamed[0] = kRenamedCategory;
+  const QStringList names = toQt(renamed);
+  const CategoryRecord record = CategoryRecord::withName(kRenamedCategory);
+  for (auto _ : state) {
+    const FloorFile file(categoryFile(dir.path()), O_RDWR);
+    file.writeAt(0, record.bytes());
+    file.sync();
+    benchmark::DoNotOptimize(file.readAll());
+    floor.fill(ListBox::List1, names);
+    settle();
+  }
+}
+
+// ---- Delete category 0 with its site file; the other 999 are renumbered ----
+
+// All site files hold the same bytes, so after a deletion the collection is
+// whole again once the category file and the last site file are back.
+void restoreCategories(const std::filesystem::path& dir) {
+  writeDurably(categoryFile(dir), categoryFileBytes(kCategoriesWithSites));
+  writeDurably(siteFile(dir, kCategoriesWithSites - 1), siteFileBytes(kSitesPerCategory));
+  syncDirectory(dir);
+}
+
+void programDeleteCategory(benchmark::State& state) {
+  ScratchDir dir("delete-category");
+  writeCollection(dir.path(), kCategoriesWithSites, kCategoriesWithSites, kSitesPerCategory);
+  ProgramWindow window(dir.path());
+  for (auto _ : state) {
+    state.PauseTiming();
+    restoreCategories(dir.path());
+    window.select("List1", 0);
+    window.host().answerConfirm(true);
+    state.ResumeTiming();
+    scwzlb_Click(window.host(), fs());
+    settle();
+  }
+  expectList(state, window.contents("List1"), without(categoryNames(kCategoriesWithSites), 0));
+  if (std::filesystem::exists(siteFile(dir.path(), kCategoriesWithSites - 1))) {
+    state.SkipWithError("the site files were not renumbered");
+  }
+}
+
+void floorDeleteCategory(benchmark::State& state) {
+  ScratchDir scratch("delete-category-floor");
+  const std::filesystem::path& dir = scratch.path();
+  writeCollection(dir, kCategoriesWithSites, kCategoriesWithSites, kSitesPerCategory);
+  FloorWindow floor;
+  const QStringList names = toQt(without(categoryNames(kCategoriesWithSites), 0));
+  for (auto _ : state) {
+    state.PauseTiming();
+    restoreCategories(dir);
+    state.ResumeTiming();
+    const std::string old = readWhole(categoryFile(dir));
+    writeDurably(tempCategoryFile(dir), std::string_view(old).substr(CategoryRecord::kLength));
+    renameDurably(tempCategoryFile(dir), categoryFile(dir));
+    renameDurably(siteFile(dir, 0), tempSiteFile(dir));
+    for (int position = 1; position < kCategoriesWithSites; ++position) {
+      renameDurably(siteFile(dir, position), siteFile(dir, position - 1));
+    }
+    removeDurably(tempSiteFile(dir));
+    floor.fill(ListBox::List1, names);
+    settle();
+  }
+}
+
+// ---- Website maintenance on one category of 10,000 websites ----
+
+std::filesystem::path websites(const ScratchDir& dir) { return siteFile(dir.path(), 0); }
+
+void showWebsites(ProgramWindow& window) {
+  window.select("List1", 0);
+  List1_Click(window.host(), fs());
+  settle();
+}
+
+void programAddWebsite(benchmark::State& state) {
+  ScratchDir dir("add-website");
+  writeCollection(dir.path(), 1, 1, kWebsites);
+  ProgramWindow window(dir.path());
+  showWebsites(window);
+  for (auto _ : state) {
+    state.PauseTiming();
+    truncateDurably(websites(dir), off_t{kWebsites} * SiteRecord::kLength);
+    window.host().answerInput(kNewSite);
+    window.host().answerInput(kNewUrl);
+    state.ResumeTiming();
+    tjwz_Click(window.host(), fs());
+    settle();
+  }
+  expectList(state, window.contents("List2"), with(siteNames(kWebsites), kNewSite));
+}
+
+void floorAddWebsite(benchmark::State& state) {
+  ScratchDir dir("add-website-floor");
+  writeCollection(dir.path(), 1, 1, kWebsites);
+  FloorWindow floor;
+  const QStringList names = toQt(with(siteNames(kWebsites), kNewSite));
+  const SiteRecord record = SiteRecord::with(kNewSite, kNewUrl);
+  for (auto _ : state) {
+    state.PauseTiming();
+    truncateDurably(websites(dir), off_t{kWebsites} * SiteRecord::kLength);
+    state.ResumeTiming();
+    const FloorFile file(websites(dir), O_RDWR);
+    file.writeAt(file.size(), record.bytes());
+    file.sync();
+    benchmark::DoNotOptimize(file.readAll());
+    floor.fill(ListBox::List2, names);
+    settle();
+  }
+}
+
+void programModifyWebsite(benchmark::State& state) {
+  ScratchDir dir("modify-website");
+  writeCollection(dir.path(), 1, 1, kWebsites);
+  ProgramWindow window(dir.path());
+  showWebsites(window);
+  for (auto _ : state) {
+    state.PauseTiming();
+    window.select("List2", 0);
+    window.host().answerInput(kNewSite);
+    window.host().answerInput(kNewUrl);
+    state.ResumeTiming();
+    xgwz_Click(window.host(), fs());
+    settle();
+  }
+  std::vector<std::string> expected = siteNames(kWebsites);
+  expected[0] = kNewSite;
+  expectList(state, window.contents("List2"), expected);
+}
+
+void floorModifyWebsite(benchmark::State& state) {
+  ScratchDir dir("modify-website-floor");
+  writeCollection(dir.path(), 1, 1, kWebsites);
+  FloorWindow floor;
+  std::vector<std::string> modified = siteNames(kWebsites);
+  modified[0] = kNewSite;
+  const QStringList names = toQt(modified);
+  const SiteRecord record = SiteRecord::with(kNewSite, kNewUrl);
+  for (auto _ : state) {
+    const FloorFile file(websites(dir), O_RDWR);
+    file.writeAt(0, record.bytes());
+    file.sync();
+    benchmark::DoNotOptimize(file.readAll());
+    floor.fill(ListBox::List2, names);
+    settle();
+  }
+}
+
+void programDeleteWebsite(benchmark::State& state) {
+  ScratchDir dir("delete-website");
+  writeCollection(dir.path(), 1, 1, kWebsites);
+  const std::string original = siteFileBytes(kWebsites);
+  ProgramWindow window(dir.path());
+  showWebsites(window);
+  for (auto _ : state) {
+    state.PauseTiming();
+    writeDurably(websites(dir), original);
+    window.select("List2", 0);
+    window.host().answerConfirm(true);
+    state.ResumeTiming();
+    scwz_Click(window.host(), fs());
+    settle();
+  }
+  expectList(state, window.contents("List2"), without(siteNames(kWebsites), 0));
+}
+
+void floorDeleteWebsite(benchmark::State& state) {
+  ScratchDir dir("delete-website-floor");
+  writeCollection(dir.path(), 1, 1, kWebsites);
+  const std::string original = siteFileBytes(kWebsites);
+  FloorWindow floor;
+  const QStringList names = toQt(without(siteNames(kWebsites), 0));
+  for (auto _ : state) {
+    state.PauseTiming();
+    writeDurably(websites(dir), original);
+    state.ResumeTiming();
+    const std::string old = readWhole(websites(dir));
+    writeDurably(tempSiteFile(dir.path()), std::string_view(old).substr(SiteRecord::kLength));
+    renameDurably(tempSiteFile(dir.path()), websites(dir));
+    floor.fill(ListBox::List2, names);
+    settle();
+  }
+}
+
+// ---- Registration ----
+
+void registerPair(const std::string& workload, int iterations, std::function<void(benchmark::State&)> program,
+                  std::function<void(benchmark::State&)> floor, benchmark::TimeUnit unit = benchmark::kMillisecond) {
+  for (const auto& [kind, run] : {std::pair{"program", program}, std::pair{"floor", floor}}) {
+    benchmark::RegisterBenchmark((workload + "/" + kind).c_str(), [run](benchmark::State& state) { run(state); })
+        ->Iterations(iterations)
+        ->UseRealTime()
+        ->Unit(unit);
+  }
+}
+
+void registerAll() {
+  for (const int categories : {1000, 32767}) {
+    const std::string n = std::to_string(categories);
+    registerPair("start-up list (Form_Load), " + n + " categories", 20,
+                 [categories](auto& state) { programFormLoad(state, categories); },
+                 [categories](auto& state) { floorFormLoad(state, categories); });
+  }
+  registerPair("category selection (List1_Click), 10000 websites", 20, programCategorySelection,
+               floorCategorySelection);
+  registerPair("website selection (List2_Click), last of 10000 websites", 2000, programWebsiteSelection,
+               floorWebsiteSelection, benchmark::kMicrosecond);
+  for (const int categories : {1000, 32767}) {
+    const std::string n = std::to_string(categories);
+    registerPair("add category (wzlb_Click), " + n + " categories", 20,
+                 [categories](auto& state) { programAddCategory(state, categories); },
+                 [categories](auto& state) { floorAddCategory(state, categories); });
+    registerPair("rename category 0 (xgwzlb_Click), " + n + " categories", 20,
+                 [categories](auto& state) { programRenameCategory(state, categories); },
+                 [categories](auto& state) { floorRenameCategory(state, categories); });
+  }
+  registerPair("delete category 0 (scwzlb_Click), 1000 categories with site files", 3, programDeleteCategory,
+               floorDeleteCategory);
+  registerPair("add website (tjwz_Click), 10000 websites", 20, programAddWebsite, floorAddWebsite);
+  registerPair("modify website 0 (xgwz_Click), 10000 websites", 20, programModifyWebsite, floorModifyWebsite);
+  registerPair("delete website 0 (scwz_Click), 10000 websites", 20, programDeleteWebsite, floorDeleteWebsite);
+}
+
+}  // namespace
+
+}  // namespace tarvola::bench
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  tarvola::bench::registerAll();
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

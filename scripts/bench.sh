@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Builds the benchmarks and prints one table of medians: start-up and peak
+# memory against a bare Qt program, every handler against its floor.
+#   TARVOLA_BENCH_DIR          build directory (default build/bench)
+#   TARVOLA_BENCH_REPETITIONS  repetitions of each handler benchmark (default 9)
+#   TARVOLA_BENCH_ROUNDS       rounds of the start-up comparison (default 21)
+# Arguments are passed on to the handler benchmarks (e.g. --benchmark_filter=website).
+set -euo pipefail
+source "$(dirname "$0")/lib/common.sh"
+
+install_packages "${build_packages[@]}" libbenchmark-dev jq
+
+dir=${TARVOLA_BENCH_DIR:-$root/build/bench}
+repetitions=${TARVOLA_BENCH_REPETITIONS:-9}
+rounds=${TARVOLA_BENCH_ROUNDS:-21}
+
+cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DTARVOLA_BUILD_TESTS=OFF -DTARVOLA_BUILD_BENCH=ON -DTARVOLA_WERROR=ON >/dev/null
+cmake --build "$dir" >&2
+
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+rows=$(mktemp)
+results=$(mktemp)
+medians=$(mktemp)
+trap 'rm -f "$rows" "$results" "$medians"' EXIT
+
+echo "== start-up, $rounds rounds" >&2
+"$dir/bench/tarvola_bench_startup_compare" "$rounds" >>"$rows"
+
+echo "== handlers, $repetitions repetitions, interleaved" >&2
+"$dir/bench/tarvola_bench_handlers" \
+  --benchmark_repetitions="$repetitions" \
+  --benchmark_enable_random_interleaving=true \
+  --benchmark_report_aggregates_only=true \
+  --benchmark_out="$results" --benchmark_out_format=json "$@" >&2
+
+if jq -e '[.benchmarks[] | select(.error_occurred == true)] | length > 0' "$results" >/dev/null; then
+  echo "Some benchmarks failed:" >&2
+  jq -r '.benchmarks[] | select(.error_occurred == true) | "  \(.name): \(.error_message)"' "$results" >&2
+fi
+
+# "<workload>/<program|floor>/iterations:N/real_time" -> one row per workload.
+jq -r '
+  [.benchmarks[] | select(.aggregate_name == "median")
+   | (.run_name | split("/")) as $name | {workload: $name[0], kind: $name[1], time: .real_time, unit: .time_unit}]
+  | group_by(.workload)[]
+  | {workload: .[0].workload, unit: .[0].unit,
+     program: (map(select(.kind == "program"))[0].time),
+     floor: (map(select(.kind == "floor"))[0].time)}
+  | select(.program != null and .floor != null)
+  | [.workload, .program, .floor, (if .unit == "us" then "µs" else .unit end), "1.5"] | @tsv
+' "$results" >"$medians"
+# In the order the benchmarks are registered.
+"$dir/bench/tarvola_bench_handlers" --benchmark_list_tests "$@" | cut -d/ -f1 | awk '!seen[$0]++' |
+  while IFS= read -r workload; do
+    awk -F'\t' -v w="$workload" '$1 == w' "$medians"
+  done >>"$rows"
+
+cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')
+memory=$(free -g | awk '/^Mem:/ {print $2 " GiB"}')
+echo
+echo "Machine: $(nproc) cores, $cpu, $memory RAM; $(uname -sr); Qt $(qtpaths6 --qt-version 2>/dev/null || echo 6)."
+echo "Date: $(date -u +%Y-%m-%d). Medians of $rounds start-up rounds and of $repetitions interleaved repetitions."
+echo
+echo "| workload | program | floor | ratio | target | met |"
+echo "|---|---:|---:|---:|---:|:---:|"
+awk -F'\t' '
+  function shown(x) { return sprintf(x < 1 ? "%.3f" : x < 10 ? "%.2f" : x < 100 ? "%.1f" : "%.0f", x) }
+  {
+    ratio = $3 > 0 ? $2 / $3 : 0
+    printf "| %s | %s %s | %s %s | %.2f× | %s× | %s |\n", $1, shown($2), $4, shown($3), $4, ratio, $5,
+      (ratio <= $5 ? "yes" : "no")
+  }' "$rows"

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace tarvola {
+
+// The entries of a list, in order. A list asks only for the entries it
+// draws, so a list of any length is filled without making every entry first.
+class ListEntries {
+ public:
+  virtual ~ListEntries() = default;
+  virtual std::size_t size() const = 0;
+  // The entry at `index` (below size()), UTF-8.
+  virtual std::string at(std::size_t index) const = 0;
+};
+
+}  // namespace tarvola
