@@ -1,6 +1,7 @@
 #include "ui/artwork.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
@@ -29,6 +30,11 @@ QIcon programIcon() {
   icon.addPixmap(picture(QStringLiteral(":/icon-32.png")));
   icon.addPixmap(picture(QStringLiteral(":/icon-16.png")));
   return icon;
+}
+
+void paintPicture(QWidget* window, const QPixmap& picture) {
+  QPainter painter(window);
+  painter.drawPixmap(QRect(QPoint(0, 0), picture.size() / picture.devicePixelRatio()), picture);
 }
 
 void centreOnScreen(QWidget* window) {

@@ -78,6 +78,10 @@ void Window::doubleClick(const char* name, int row) {
   QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, at);
 }
 
+void Window::deselect(const char* name, int row) {
+  QTest::mouseClick(list(name)->viewport(), Qt::LeftButton, Qt::ControlModifier, centreOf(name, row));
+}
+
 void Window::rightClick(const char* name, int row) {
   QListView* box = list(name);
   const QPoint at = row >= 0 ? centreOf(name, row) : QPoint(5, box->viewport()->height() - 5);

@@ -40,6 +40,8 @@ class Window {
 
   void click(const char* list, int row);
   void doubleClick(const char* list, int row);
+  // Ctrl+click on the selected entry: the list is left with no selection.
+  void deselect(const char* list, int row);
   void rightClick(const char* list, int row);
   // Right-clicks the list and chooses a menu item, as a person would.
   void choose(const char* list, int row, const char* item);

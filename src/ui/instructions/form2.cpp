@@ -1,7 +1,6 @@
 #include "ui/instructions/form2.h"
 
 #include <QCoreApplication>
-#include <QPainter>
 #include <QPointer>
 
 #include "ui/artwork.h"
@@ -40,9 +39,7 @@ Form2::Form2()
 
 void Form2::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
-  QPainter painter(this);
-  // At its natural size from the top-left corner, in logical pixels whatever the scale.
-  painter.drawPixmap(QRect(QPoint(0, 0), picture_.size() / picture_.devicePixelRatio()), picture_);
+  paintPicture(this, picture_);
 }
 
 void showInstructionsWindow() {

@@ -4,7 +4,6 @@
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 
 #include "ops/browse/category_selection.h"
 #include "ops/browse/form_load.h"
@@ -17,7 +16,7 @@
 #include "ops/sites/modify_website.h"
 #include "ui/artwork.h"
 #include "ui/instructions/form2.h"
-#include "ui/main/list_widget.h"
+#include "ui/main/list_box_view.h"
 
 namespace tarvola {
 
@@ -32,8 +31,9 @@ constexpr QRect kList2Geometry(150, 40, 221, 199);
 Form1::Form1(std::filesystem::path dataDir, FileSystem& fs, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      List1(new ListWidget(this)),
-      List2(new ListWidget(this)),
+      List1(new ListBoxView(this)),
+      List2(new ListBoxView(this)),
+      background_(backgroundPicture()),
       fs_(fs),
       host_(this, List1, List2, std::move(dataDir)) {
   setObjectName(QStringLiteral("Form1"));
@@ -64,7 +64,7 @@ void Form1::buildLists() {
   List1->setGeometry(kList1Geometry);
   List2->setGeometry(kList2Geometry);
   setTabOrder(List1, List2);
-  for (ListWidget* list : {List1, List2}) {
+  for (ListBoxView* list : {List1, List2}) {
     list->installEventFilter(this);
     list->viewport()->installEventFilter(this);
   }
@@ -99,14 +99,11 @@ QAction* Form1::addMenuItem(QMenu* menu, const char* name, const QString& captio
 
 void Form1::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
-  static const QPixmap background = backgroundPicture();
-  QPainter painter(this);
-  // At its natural size from the top-left corner, in logical pixels whatever the scale.
-  painter.drawPixmap(QRect(QPoint(0, 0), background.size() / background.devicePixelRatio()), background);
+  paintPicture(this, background_);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-  for (ListWidget* list : {List1, List2}) {
+  for (ListBoxView* list : {List1, List2}) {
     if (watched == list || watched == list->viewport()) return filterRightButton(list, event);
   }
   return QWidget::eventFilter(watched, event);
@@ -114,7 +111,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 // The right button never selects; its release over a list opens that list's menu.
 // The menu key and Shift+F10 open nothing.
-bool Form1::filterRightButton(ListWidget* list, QEvent* event) {
+bool Form1::filterRightButton(ListBoxView* list, QEvent* event) {
   switch (event->type()) {
     case QEvent::ContextMenu:
       return true;

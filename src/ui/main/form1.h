@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include <QPixmap>
 #include <QWidget>
 
 #include "host/qt/qt_host.h"
@@ -13,7 +14,7 @@ class QMouseEvent;
 
 namespace tarvola {
 
-class ListWidget;
+class ListBoxView;
 
 // The main window: categories on the left, websites on the right, over the
 // background picture. Every change goes through the two popup menus.
@@ -39,7 +40,7 @@ class Form1 final : public QWidget {
   void List2_DblClick();
   void List1_MouseUp(QMouseEvent* event);
   void List2_MouseUp(QMouseEvent* event);
-  bool filterRightButton(ListWidget* list, QEvent* event);
+  bool filterRightButton(ListBoxView* list, QEvent* event);
 
   void wzlb_Click();
   void xgwzlb_Click();
@@ -49,10 +50,11 @@ class Form1 final : public QWidget {
   void scwz_Click();
   void xgwz_Click();
 
-  ListWidget* List1 = nullptr;
-  ListWidget* List2 = nullptr;
+  ListBoxView* List1 = nullptr;
+  ListBoxView* List2 = nullptr;
   QMenu* pop1 = nullptr;
   QMenu* pop2 = nullptr;
+  const QPixmap background_;
   FileSystem& fs_;
   QtHost host_;
 };

@@ -8,11 +8,11 @@ namespace tarvola {
 // selects nothing, so the first arrow key lands on the first entry. Its rows
 // come from a model (the host's), so a long list is shown without an object
 // per entry.
-class ListWidget final : public QListView {
+class ListBoxView final : public QListView {
   Q_OBJECT
 
  public:
-  explicit ListWidget(QWidget* parent = nullptr);
+  explicit ListBoxView(QWidget* parent = nullptr);
 
  protected:
   void focusInEvent(QFocusEvent* event) override;

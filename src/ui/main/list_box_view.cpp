@@ -1,17 +1,17 @@
-#include "ui/main/list_widget.h"
+#include "ui/main/list_box_view.h"
 
 #include <QItemSelectionModel>
 
 namespace tarvola {
 
-ListWidget::ListWidget(QWidget* parent) : QListView(parent) {
+ListBoxView::ListBoxView(QWidget* parent) : QListView(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setUniformItemSizes(true);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
-void ListWidget::focusInEvent(QFocusEvent* event) {
+void ListBoxView::focusInEvent(QFocusEvent* event) {
   const bool hadCurrent = currentIndex().isValid();
   QListView::focusInEvent(event);
   // Qt makes the first entry current on focus; then Down would skip it.
