@@ -17,7 +17,7 @@ run_suite() {
   shift
   echo "== $dir"
   configure_and_build "$dir" -DCMAKE_BUILD_TYPE=Debug -DTARVOLA_WERROR=ON "$@"
-  ctest --test-dir "$root/$dir" --output-on-failure -j "$(nproc)"
+  ctest --test-dir "$root/$dir" --output-on-failure --timeout 120 -j "$(nproc)"
 }
 
 # The benchmarks are built here so they keep compiling, but not run.

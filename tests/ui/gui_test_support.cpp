@@ -23,8 +23,8 @@ namespace tarvola::test {
 namespace {
 
 // Runs `act` on the first widget that `find` returns, polling the event loop.
-void whenItAppears(std::function<QWidget*()> find, std::function<void(QWidget*)> act, int triesLeft = 200) {
-  QTimer::singleShot(triesLeft == 200 ? 0 : 10, [find, act, triesLeft] {
+void whenItAppears(std::function<QWidget*()> find, std::function<void(QWidget*)> act, int triesLeft = 500) {
+  QTimer::singleShot(triesLeft == 500 ? 0 : 10, [find, act, triesLeft] {
     if (QWidget* widget = find()) {
       act(widget);
     } else if (triesLeft > 0) {
