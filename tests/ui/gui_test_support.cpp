@@ -119,21 +119,6 @@ QString Window::menuOpenedBy(const std::function<void()>& gesture) {
   return opened;
 }
 
-void answerNextDialog(const QString& text, const QString& button) {
-  whenItAppears([] { return QApplication::activeModalWidget(); },
-                [text, button](QWidget* dialog) {
-                  if (auto* input = qobject_cast<QInputDialog*>(dialog)) input->setTextValue(text);
-                  for (QPushButton* push : dialog->findChildren<QPushButton*>()) {
-                    if (push->text() == button) {
-                      push->click();
-                      return;
-                    }
-                  }
-                  ADD_FAILURE() << "no button " << button.toStdString();
-                  dialog->close();
-                });
-}
-
 namespace {
 
 QStringList shownBy(QWidget* dialog) {

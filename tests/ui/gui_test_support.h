@@ -53,10 +53,6 @@ class Window {
   std::vector<std::string> opened_;
 };
 
-// Answers the next modal dialog from the event loop: types text into an input
-// box and presses a button ("确定" or "取消").
-void answerNextDialog(const QString& text, const QString& button);
-
 // One answer of answerDialogs: the text to type (none keeps the proposed text)
 // and the button; `seen`, when given, gets the dialog's title, message and proposed text.
 struct DialogAnswer {
