@@ -35,4 +35,12 @@ bool RecordFile::write(std::uint64_t r, std::string_view record) {
   return true;
 }
 
+std::optional<std::string> wholeRecordsWithout(std::string_view bytes, std::size_t recordLength, std::uint64_t r) {
+  const std::uint64_t count = bytes.size() / recordLength;
+  if (r < 1 || r > count) return std::nullopt;
+  std::string kept(bytes.substr(0, (r - 1) * recordLength));
+  kept += bytes.substr(r * recordLength, (count - r) * recordLength);
+  return kept;
+}
+
 }  // namespace tarvola

@@ -37,4 +37,9 @@ class RecordFile {
   std::uint64_t recordCount_;
 };
 
+// The whole records of `bytes` but record r (1-based), copied as they are: a
+// field the codec can't read survives untouched, and a partial last record is
+// left out. Nothing when record r isn't there whole.
+std::optional<std::string> wholeRecordsWithout(std::string_view bytes, std::size_t recordLength, std::uint64_t r);
+
 }  // namespace tarvola

@@ -93,5 +93,14 @@ TEST_F(RecordFileTest, ReadsArbitraryBytesOfEveryLengthWithoutCrashing) {
   }
 }
 
+TEST(WholeRecordsWithout, DropsOneRecordAndAPartialTailAndRefusesARecordNotThereWhole) {
+  const std::string records = "aaaa" "bbbb" "cc";
+  EXPECT_EQ(wholeRecordsWithout(records, 4, 1), "bbbb");
+  EXPECT_EQ(wholeRecordsWithout(records, 4, 2), "aaaa");
+  EXPECT_FALSE(wholeRecordsWithout(records, 4, 0));
+  EXPECT_FALSE(wholeRecordsWithout(records, 4, 3));
+  EXPECT_EQ(wholeRecordsWithout("xxxx", 4, 1), "");
+}
+
 }  // namespace
 }  // namespace tarvola

@@ -11,6 +11,7 @@
 #include "ops/categories/site_file_renumbering.h"
 #include "store/atomic_rewrite.h"
 #include "store/data_files.h"
+#include "store/record_file.h"
 #include "store/records.h"
 
 namespace tarvola {
@@ -28,18 +29,6 @@ std::optional<std::string> readWholeFile(FileSystem& fs, const std::filesystem::
   return bytes;
 }
 
-std::uint64_t wholeRecords(std::string_view content) { return content.size() / CategoryRecord::kLength; }
-
-// Every whole record but the one of `position`, copied as bytes: a name the
-// codec can't read survives untouched, and a partial last record is dropped.
-std::string recordsWithout(std::string_view content, std::uint64_t position) {
-  const std::size_t length = CategoryRecord::kLength;
-  const std::size_t end = wholeRecords(content) * length;
-  std::string kept(content.substr(0, position * length));
-  kept += content.substr((position + 1) * length, end - (position + 1) * length);
-  return kept;
-}
-
 bool replaceCategoryFile(FileSystem& fs, const std::filesystem::path& dataDir, std::string_view content) {
   return rewriteAtomically(fs, categoryFile(dataDir), tempCategoryFile(dataDir), content);
 }
@@ -51,10 +40,11 @@ bool replaceCategoryFile(FileSystem& fs, const std::filesystem::path& dataDir, s
 bool deleteCategory(FileSystem& fs, const std::filesystem::path& dataDir, int position) {
   const std::optional<std::string> old = readWholeFile(fs, categoryFile(dataDir));
   if (!old || position < 0) return false;
-  const std::uint64_t count = wholeRecords(*old);
-  if (static_cast<std::uint64_t>(position) >= count) return false;
-  if (!replaceCategoryFile(fs, dataDir, recordsWithout(*old, static_cast<std::uint64_t>(position)))) return false;
+  const std::optional<std::string> rest =
+      wholeRecordsWithout(*old, CategoryRecord::kLength, static_cast<std::uint64_t>(position) + 1);
+  if (!rest || !replaceCategoryFile(fs, dataDir, *rest)) return false;
   // The file of position `count`, which no category owns, moves along as well.
+  const std::uint64_t count = old->size() / CategoryRecord::kLength;
   const int last = static_cast<int>(std::min<std::uint64_t>(count, std::numeric_limits<int>::max()));
   if (!moveSiteFilesDown(fs, dataDir, position, last)) {
     replaceCategoryFile(fs, dataDir, *old);

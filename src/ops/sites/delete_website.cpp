@@ -14,15 +14,13 @@ namespace tarvola {
 
 namespace {
 
-// The whole records of the file except record r, as they are on the disk;
-// nothing when record r isn't there whole. A partial tail is left out.
+// The whole records of the file except record r, as they are on the disk.
 std::optional<std::string> recordsWithout(FileSystem& fs, const std::filesystem::path& path, std::uint64_t r) {
   std::optional<RecordFile> file = RecordFile::open(fs, path, SiteRecord::kLength, OpenMode::existing);
   if (!file) return std::nullopt;
-  std::optional<std::string> records = file->readAll();
-  if (!records || records->size() < r * SiteRecord::kLength) return std::nullopt;
-  records->erase((r - 1) * SiteRecord::kLength, SiteRecord::kLength);
-  return records;
+  const std::optional<std::string> records = file->readAll();
+  if (!records) return std::nullopt;
+  return wholeRecordsWithout(*records, SiteRecord::kLength, r);
 }
 
 void removeRecord(FileSystem& fs, const std::filesystem::path& path, const std::filesystem::path& temp,
