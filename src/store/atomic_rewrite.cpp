@@ -2,17 +2,17 @@
 
 #include <memory>
 
-namespace tarvola {
+#include "store/temporary_file.h"
 
-namespace {
+namespace tarvola {
 
 bool writeComplete(FileSystem& fs, const std::filesystem::path& path, std::string_view content) {
   std::unique_ptr<File> file = fs.open(path, OpenMode::truncate);
+  // A name taken by what isn't a file (a directory parked there) is cleared, then tried once more.
+  if (!file && fs.lookUp(path) == FsStatus::ok && clearTemporaryFile(fs, path)) file = fs.open(path, OpenMode::truncate);
   if (!file) return false;
   return file->writeAt(0, content) && file->sync();
 }
-
-}  // namespace
 
 bool rewriteAtomically(FileSystem& fs, const std::filesystem::path& target, const std::filesystem::path& temp,
                        std::string_view content) {

@@ -8,9 +8,9 @@
 
 namespace tarvola {
 
-// Outcome of a file-system step. A missing file is told apart from other
-// failures: the maintenance operations treat it as harmless.
-enum class FsStatus { ok, missing, failed };
+// Outcome of a file-system step. A missing file, and a target that is there
+// already, are told apart from other failures: redoing a step needs to know.
+enum class FsStatus { ok, missing, exists, failed };
 
 // An open data file; closed when destroyed.
 class File {
@@ -20,6 +20,8 @@ class File {
   // Bytes read at offset: fewer than asked at the end of the file; nullopt on an error.
   virtual std::optional<std::size_t> readAt(std::uint64_t offset, std::span<char> out) = 0;
   virtual bool writeAt(std::uint64_t offset, std::span<const char> bytes) = 0;
+  // Cuts the file back to `length` bytes.
+  virtual bool truncate(std::uint64_t length) = 0;
   // Puts what was written on the disk.
   virtual bool sync() = 0;
 };
@@ -28,19 +30,27 @@ enum class OpenMode {
   openOrCreate,  // a missing file is created empty
   existing,      // a missing file is not created
   truncate,      // created or emptied
+  readOnly,      // an existing file, for reading only
 };
 
 // The file operations the handlers use. Tests put a failing one in its place.
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
-  // nullptr when the file can't be opened (or is missing, with OpenMode::existing).
+  // nullptr when the file can't be opened, is missing (OpenMode::existing,
+  // readOnly) or is not a regular file: a directory or a FIFO is never opened.
   virtual std::unique_ptr<File> open(const std::filesystem::path& path, OpenMode mode) = 0;
+  // Removes a file, or an empty directory standing where a file should be.
+  // On the disk only after syncDirectory.
   virtual FsStatus remove(const std::filesystem::path& path) = 0;
-  // Fails, changing nothing, when a file named `to` exists.
+  // `exists`, changing nothing, when a file named `to` exists. On the disk only after syncDirectory.
   virtual FsStatus renameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
   // Puts `from` in the place of `to` in one step, on the disk when it returns.
   virtual FsStatus replace(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+  // ok when a file, a directory or anything else has this name; failed when that can't be told.
+  virtual FsStatus lookUp(const std::filesystem::path& path) = 0;
+  // Puts the names of the directory (creates, renames, removes) on the disk.
+  virtual bool syncDirectory(const std::filesystem::path& dir) = 0;
 };
 
 // The file system of the machine the program runs on.

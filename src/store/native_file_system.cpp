@@ -22,7 +22,9 @@ bool isMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == E
 
 FsStatus statusOf(BOOL done) {
   if (done) return FsStatus::ok;
-  return isMissing(GetLastError()) ? FsStatus::missing : FsStatus::failed;
+  const DWORD error = GetLastError();
+  if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) return FsStatus::exists;
+  return isMissing(error) ? FsStatus::missing : FsStatus::failed;
 }
 
 class NativeFile final : public File {
@@ -66,6 +68,12 @@ class NativeFile final : public File {
     return true;
   }
 
+  bool truncate(std::uint64_t length) override {
+    LARGE_INTEGER at;
+    at.QuadPart = static_cast<LONGLONG>(length);
+    return SetFilePointerEx(handle_, at, nullptr, FILE_BEGIN) && SetEndOfFile(handle_);
+  }
+
   bool sync() override { return FlushFileBuffers(handle_) != 0; }
 
  private:
@@ -83,15 +91,24 @@ class NativeFileSystem final : public FileSystem {
  public:
   std::unique_ptr<File> open(const std::filesystem::path& path, OpenMode mode) override {
     const DWORD disposition = mode == OpenMode::openOrCreate ? OPEN_ALWAYS
-                              : mode == OpenMode::existing   ? OPEN_EXISTING
-                                                             : CREATE_ALWAYS;
-    HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+                              : mode == OpenMode::truncate   ? CREATE_ALWAYS
+                                                             : OPEN_EXISTING;
+    const DWORD access = mode == OpenMode::readOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+    HANDLE handle = CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, disposition,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return nullptr;
+    if (GetFileType(handle) != FILE_TYPE_DISK) {
+      CloseHandle(handle);
+      return nullptr;
+    }
     return std::make_unique<NativeFile>(handle);
   }
 
-  FsStatus remove(const std::filesystem::path& path) override { return statusOf(DeleteFileW(path.c_str())); }
+  FsStatus remove(const std::filesystem::path& path) override {
+    if (DeleteFileW(path.c_str())) return FsStatus::ok;
+    if (GetLastError() == ERROR_ACCESS_DENIED && RemoveDirectoryW(path.c_str())) return FsStatus::ok;
+    return statusOf(FALSE);
+  }
 
   FsStatus renameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) override {
     return statusOf(MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH));
@@ -100,26 +117,45 @@ class NativeFileSystem final : public FileSystem {
   FsStatus replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
     return statusOf(MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
   }
+
+  FsStatus lookUp(const std::filesystem::path& path) override {
+    return statusOf(GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES);
+  }
+
+  // Every move is written through, and NTFS logs a delete before it returns:
+  // there is nothing left for a directory flush to do.
+  bool syncDirectory(const std::filesystem::path&) override { return true; }
 };
 
 #else
 
-FsStatus statusOfErrno() { return errno == ENOENT ? FsStatus::missing : FsStatus::failed; }
+FsStatus statusOfErrno() {
+  if (errno == EEXIST) return FsStatus::exists;
+  return errno == ENOENT ? FsStatus::missing : FsStatus::failed;
+}
 
 // A rename is on the disk once the directory that holds the names is.
-bool syncDirectoryOf(const std::filesystem::path& path) {
-  const std::filesystem::path dir = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-  const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+bool syncDirectoryAt(const std::filesystem::path& dir) {
+  const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return false;
   const bool synced = ::fsync(fd) == 0;
   ::close(fd);
   return synced;
 }
 
-FsStatus renamedAndSynced(int rc, const std::filesystem::path& to) {
-  if (rc != 0) return statusOfErrno();
-  syncDirectoryOf(to);
-  return FsStatus::ok;
+// Non-blocking, so that a FIFO in a file's place can't hang the open; only a
+// regular file is kept.
+int openRegular(const std::filesystem::path& path, int flags) {
+  const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0666);
+  if (fd < 0) return -1;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    errno = EISDIR;
+    return -1;
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  return fd;
 }
 
 class NativeFile final : public File {
@@ -158,6 +194,8 @@ class NativeFile final : public File {
     return true;
   }
 
+  bool truncate(std::uint64_t length) override { return ::ftruncate(fd_, static_cast<off_t>(length)) == 0; }
+
   bool sync() override { return ::fsync(fd_) == 0; }
 
  private:
@@ -167,23 +205,28 @@ class NativeFile final : public File {
 class NativeFileSystem final : public FileSystem {
  public:
   std::unique_ptr<File> open(const std::filesystem::path& path, OpenMode mode) override {
-    int flags = O_RDWR | O_CLOEXEC;
+    int flags = mode == OpenMode::readOnly ? O_RDONLY : O_RDWR;
     if (mode == OpenMode::openOrCreate) flags |= O_CREAT;
-    if (mode == OpenMode::truncate) flags |= O_CREAT | O_TRUNC;
-    const int fd = ::open(path.c_str(), flags, 0666);
+    // Emptied only once it is known to be a regular file: O_TRUNC would act before the check.
+    if (mode == OpenMode::truncate) flags |= O_CREAT;
+    const int fd = openRegular(path, flags);
     if (fd < 0) return nullptr;
+    if (mode == OpenMode::truncate && ::ftruncate(fd, 0) != 0) {
+      ::close(fd);
+      return nullptr;
+    }
     return std::make_unique<NativeFile>(fd);
   }
 
   FsStatus remove(const std::filesystem::path& path) override {
-    if (::unlink(path.c_str()) != 0) return statusOfErrno();
-    syncDirectoryOf(path);
-    return FsStatus::ok;
+    if (::unlink(path.c_str()) == 0) return FsStatus::ok;
+    if (errno != EISDIR && errno != EPERM) return statusOfErrno();
+    return ::rmdir(path.c_str()) == 0 ? FsStatus::ok : FsStatus::failed;
   }
 
   FsStatus renameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) override {
 #ifdef RENAME_NOREPLACE
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return renamedAndSynced(0, to);
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return FsStatus::ok;
     if (errno != EINVAL && errno != ENOSYS) return statusOfErrno();
 #endif
     // Where the file system can't rename without replacing, a hard link can't replace either.
@@ -193,12 +236,21 @@ class NativeFileSystem final : public FileSystem {
       ::unlink(to.c_str());
       return status;
     }
-    return renamedAndSynced(0, to);
+    return FsStatus::ok;
   }
 
   FsStatus replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
-    return renamedAndSynced(::rename(from.c_str(), to.c_str()), to);
+    if (::rename(from.c_str(), to.c_str()) != 0) return statusOfErrno();
+    syncDirectoryAt(to.parent_path());
+    return FsStatus::ok;
   }
+
+  FsStatus lookUp(const std::filesystem::path& path) override {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 ? FsStatus::ok : statusOfErrno();
+  }
+
+  bool syncDirectory(const std::filesystem::path& dir) override { return syncDirectoryAt(dir); }
 };
 
 #endif

@@ -31,7 +31,7 @@ TEST_F(FileSystemTest, NamesTheDataFilesInTheDataDirectory) {
 TEST_F(FileSystemTest, RenameNoReplaceRefusesAnExistingTarget) {
   writeBytes(dir / "3.dat", "three");
   writeBytes(dir / "2.dat", "two");
-  EXPECT_EQ(fs.renameNoReplace(dir / "3.dat", dir / "2.dat"), FsStatus::failed);
+  EXPECT_EQ(fs.renameNoReplace(dir / "3.dat", dir / "2.dat"), FsStatus::exists);
   EXPECT_EQ(readBytes(dir / "2.dat"), "two");
   EXPECT_EQ(readBytes(dir / "3.dat"), "three");
 }

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
 #include "store/data_files.h"
 #include "store/record_file.h"
+#include "store/record_replacement.h"
+#include "support/faulty_file_system.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
@@ -55,25 +58,63 @@ TEST_F(RecordFileTest, AppendsRightAfterTheLastWholeRecord) {
   EXPECT_EQ(readBytes(dir / "wwww.dat"), std::string(40, 'a') + std::string(40, 'b') + std::string(40, 'd'));
 }
 
-TEST_F(RecordFileTest, WritesOneRecordInPlaceAndNoOtherByte) {
+TEST_F(RecordFileTest, ReplacesOneRecordThroughTheTemporaryFileAndNoOtherByte) {
   std::string five;
   for (char c : std::string("abcde")) five += std::string(250, c);
-  writeBytes(dir / "0.dat", five);
-  std::optional<RecordFile> file = RecordFile::open(fs, dir / "0.dat", 250);
-  ASSERT_TRUE(file);
-  ASSERT_TRUE(file->write(3, std::string(250, 'X')));
-  std::string expected = five;
+  writeBytes(dir / "0.dat", five + "tail");
+  ASSERT_TRUE(replaceRecord(fs, dir / "0.dat", dir / "ls.dat", 3, std::string(250, 'X')));
+  std::string expected = five + "tail";
   expected.replace(500, 250, std::string(250, 'X'));
   EXPECT_EQ(readBytes(dir / "0.dat"), expected);
+  EXPECT_FALSE(std::filesystem::exists(dir / "ls.dat"));
 }
 
-TEST_F(RecordFileTest, RefusesToWriteBeyondTheNextRecordOrAWrongLength) {
-  std::optional<RecordFile> file = RecordFile::open(fs, dir / "0.dat", 250);
-  ASSERT_TRUE(file);
-  EXPECT_FALSE(file->write(2, std::string(250, 'x')));
-  EXPECT_FALSE(file->write(0, std::string(250, 'x')));
-  EXPECT_FALSE(file->write(1, std::string(40, 'x')));
+TEST_F(RecordFileTest, RefusesToReplaceARecordNotThereWhole) {
+  writeBytes(dir / "0.dat", "");
+  EXPECT_FALSE(replaceRecord(fs, dir / "0.dat", dir / "ls.dat", 1, std::string(250, 'x')));
+  EXPECT_FALSE(replaceRecord(fs, dir / "0.dat", dir / "ls.dat", 0, std::string(250, 'x')));
+  EXPECT_FALSE(replaceRecord(fs, dir / "1.dat", dir / "ls.dat", 1, std::string(250, 'x')));
   EXPECT_EQ(std::filesystem::file_size(dir / "0.dat"), 0u);
+  EXPECT_FALSE(std::filesystem::exists(dir / "1.dat"));
+}
+
+// A sparse file of any size: the first records are seen, nothing is read
+// whole, nothing is written.
+TEST_F(RecordFileTest, AHugeFileIsSeenThroughItsFirstRecordsAndNeverWritten) {
+  writeBytes(dir / "wwww.dat", std::string(40, 'a'));
+  std::filesystem::resize_file(dir / "wwww.dat", std::uintmax_t{100} << 30);
+  std::optional<RecordFile> file = RecordFile::open(fs, dir / "wwww.dat", 40);
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->recordCount(), RecordFile::kMaxRecords);
+  EXPECT_EQ(file->read(1), std::string(40, 'a'));
+  EXPECT_EQ(file->readAll()->size(), RecordFile::kMaxRecords * 40);
+  EXPECT_FALSE(file->readWholeFile());
+  EXPECT_FALSE(file->append(std::string(40, 'b')));
+  EXPECT_FALSE(replaceRecord(fs, dir / "wwww.dat", dir / "kl.dat", 1, std::string(40, 'b')));
+  EXPECT_EQ(std::filesystem::file_size(dir / "wwww.dat"), std::uintmax_t{100} << 30);
+}
+
+TEST_F(RecordFileTest, AFileThatCantBeWrittenIsReadAndNeverChanged) {
+  writeBytes(dir / "wwww.dat", std::string(40, 'a'));
+  test::FaultyFileSystem faulty;
+  faulty.failWhen([](const std::string& step) { return step == "open wwww.dat"; });
+  std::optional<RecordFile> file = RecordFile::open(faulty, dir / "wwww.dat", 40);
+  ASSERT_TRUE(file);
+  EXPECT_FALSE(file->writable());
+  EXPECT_EQ(file->readAll(), std::string(40, 'a'));
+  EXPECT_FALSE(file->append(std::string(40, 'b')));
+  EXPECT_FALSE(replaceRecord(faulty, dir / "wwww.dat", dir / "kl.dat", 1, std::string(40, 'b')));
+  EXPECT_EQ(readBytes(dir / "wwww.dat"), std::string(40, 'a'));
+}
+
+TEST_F(RecordFileTest, AnAppendOntoAFullDiskLeavesNoPartialRecord) {
+  writeBytes(dir / "wwww.dat", std::string(40, 'a') + "cc");
+  test::FaultyFileSystem faulty;
+  faulty.fillDiskWhen([](const std::string& step) { return step == "write wwww.dat"; });
+  std::optional<RecordFile> file = RecordFile::open(faulty, dir / "wwww.dat", 40);
+  ASSERT_TRUE(file);
+  EXPECT_FALSE(file->append(std::string(40, 'b')));
+  EXPECT_EQ(std::filesystem::file_size(dir / "wwww.dat"), 42u);
 }
 
 TEST_F(RecordFileTest, ADirectoryWhereAFileShouldBeCantBeOpened) {

@@ -20,8 +20,13 @@ class FaultyFile final : public File {
     return real_->readAt(offset, out);
   }
   bool writeAt(std::uint64_t offset, std::span<const char> bytes) override {
-    return fs_.step("write " + name_) && real_->writeAt(offset, bytes);
+    const std::string step = "write " + name_;
+    if (!fs_.step(step)) return false;
+    if (!fs_.diskFullFor(step)) return real_->writeAt(offset, bytes);
+    real_->writeAt(offset, bytes.first(bytes.size() / 2));
+    return false;
   }
+  bool truncate(std::uint64_t length) override { return fs_.step("truncate " + name_) && real_->truncate(length); }
   bool sync() override { return fs_.step("sync " + name_) && real_->sync(); }
 
  private:
@@ -43,7 +48,7 @@ bool FaultyFileSystem::step(const std::string& description) {
 }
 
 std::unique_ptr<File> FaultyFileSystem::open(const std::filesystem::path& path, OpenMode mode) {
-  if (!step("open " + nameOf(path))) return nullptr;
+  if (!step((mode == OpenMode::readOnly ? "open-read " : "open ") + nameOf(path))) return nullptr;
   std::unique_ptr<File> file = real_.open(path, mode);
   if (!file) return nullptr;
   return std::make_unique<FaultyFile>(std::move(file), *this, nameOf(path));
@@ -62,6 +67,19 @@ FsStatus FaultyFileSystem::renameNoReplace(const std::filesystem::path& from, co
 FsStatus FaultyFileSystem::replace(const std::filesystem::path& from, const std::filesystem::path& to) {
   if (!step("replace " + nameOf(from) + " " + nameOf(to))) return FsStatus::failed;
   return real_.replace(from, to);
+}
+
+}  // namespace tarvola::test
+
+namespace tarvola::test {
+
+FsStatus FaultyFileSystem::lookUp(const std::filesystem::path& path) {
+  if (!step("look " + nameOf(path))) return FsStatus::failed;
+  return real_.lookUp(path);
+}
+
+bool FaultyFileSystem::syncDirectory(const std::filesystem::path& dir) {
+  return step("syncdir") && real_.syncDirectory(dir);
 }
 
 }  // namespace tarvola::test

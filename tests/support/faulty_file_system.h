@@ -11,7 +11,7 @@
 namespace tarvola::test {
 
 // The real file system, with a step that can be made to fail. Every call is
-// one step: open, size, read, write, sync, remove, rename, replace.
+// one step: open, size, read, write, truncate, sync, remove, rename, replace, look, syncdir.
 class FaultyFileSystem final : public FileSystem {
  public:
   enum class Fault {
@@ -30,6 +30,9 @@ class FaultyFileSystem final : public FileSystem {
   }
   // Makes every step that matches go wrong, e.g. all renames of one file.
   void failWhen(std::function<bool(const std::string& step)> matches) { failWhen_ = std::move(matches); }
+  // Makes every write that matches stop half-way, as on a full disk.
+  void fillDiskWhen(std::function<bool(const std::string& step)> matches) { fillDiskWhen_ = std::move(matches); }
+  bool diskFullFor(const std::string& step) const { return fillDiskWhen_ && fillDiskWhen_(step); }
 
   int steps() const { return steps_; }
   const std::vector<std::string>& log() const { return log_; }
@@ -38,6 +41,8 @@ class FaultyFileSystem final : public FileSystem {
   FsStatus remove(const std::filesystem::path& path) override;
   FsStatus renameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) override;
   FsStatus replace(const std::filesystem::path& from, const std::filesystem::path& to) override;
+  FsStatus lookUp(const std::filesystem::path& path) override;
+  bool syncDirectory(const std::filesystem::path& dir) override;
 
   // Counts one step; false when it must fail.
   bool step(const std::string& description);
@@ -48,6 +53,7 @@ class FaultyFileSystem final : public FileSystem {
   int faultStep_ = 0;
   Fault fault_ = Fault::none;
   std::function<bool(const std::string&)> failWhen_;
+  std::function<bool(const std::string&)> fillDiskWhen_;
   std::vector<std::string> log_;
 };
 

@@ -3,7 +3,10 @@
 #include <string>
 
 #include "ops/list_refresh.h"
+#include "ops/pending_change.h"
+#include "ops/record_names.h"
 #include "store/data_files.h"
+#include "store/records.h"
 #include "store/text_field.h"
 
 namespace tarvola {
@@ -11,6 +14,10 @@ namespace tarvola {
 void List1_Click(Host& host, FileSystem& fs) {
   const int position = host.selectedIndex(ListBox::List1);
   if (position < 0) return;
+  if (refuseWhileChangePending(host, fs)) {
+    host.setItems(ListBox::List2, std::make_shared<RecordNames<SiteRecord>>(std::string()));
+    return;
+  }
   const std::string name = trimTrailingBlanks(host.itemText(ListBox::List1, position));
   host.setToolTip(ListBox::List1, name);
   rebuildSiteList(host, fs, siteFile(host.dataDirectory(), position));

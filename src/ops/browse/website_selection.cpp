@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 
+#include "ops/pending_change.h"
 #include "ops/selection.h"
 #include "store/record_file.h"
 #include "store/records.h"
@@ -17,7 +18,7 @@ namespace {
 // must never get another website's address.
 std::optional<SiteRecord> readSelectedWebsite(Host& host, FileSystem& fs) {
   const std::optional<SelectedWebsite> website = selectedWebsite(host);
-  if (!website) return std::nullopt;
+  if (!website || refuseWhileChangePending(host, fs)) return std::nullopt;
   std::optional<RecordFile> file = RecordFile::open(fs, website->siteFile, SiteRecord::kLength);
   if (!file) return std::nullopt;
   const std::optional<std::string> bytes = file->read(website->recordNumber);

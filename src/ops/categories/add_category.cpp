@@ -6,6 +6,7 @@
 
 #include "ops/categories/category_name_dialog.h"
 #include "ops/list_refresh.h"
+#include "ops/pending_change.h"
 #include "store/data_files.h"
 #include "store/record_file.h"
 #include "store/records.h"
@@ -24,6 +25,7 @@ void appendCategory(FileSystem& fs, const std::filesystem::path& dataDir, const 
 }  // namespace
 
 void wzlb_Click(Host& host, FileSystem& fs) {
+  if (refuseWhileChangePending(host, fs)) return;
   const std::string name = askForCategoryName(host, "");
   if (name.empty()) return;
   appendCategory(fs, host.dataDirectory(), name);

@@ -1,6 +1,6 @@
 #include "ops/categories/site_file_renumbering.h"
 
-#include <vector>
+#include <string>
 
 #include "store/data_files.h"
 
@@ -8,54 +8,25 @@ namespace tarvola {
 
 namespace {
 
-struct Move {
-  std::filesystem::path from;
-  std::filesystem::path to;
-};
-
-class Renumbering {
- public:
-  Renumbering(FileSystem& fs, const std::filesystem::path& dataDir) : fs_(fs), dataDir_(dataDir) {}
-
-  // False only when the file is there and could not be moved.
-  bool move(const std::filesystem::path& from, const std::filesystem::path& to) {
-    const FsStatus status = fs_.renameNoReplace(from, to);
-    if (status == FsStatus::ok) done_.push_back({from, to});
-    return status != FsStatus::failed;
-  }
-
-  bool parkDeleted(int position) {
-    // A left-over ls.dat is the temporary file of an interrupted rewrite whose
-    // site file is whole, or the websites of a category already deleted.
-    fs_.remove(tempSiteFile(dataDir_));
-    return move(siteFile(dataDir_, position), tempSiteFile(dataDir_));
-  }
-
-  bool moveDown(int deleted, int last) {
-    for (int position = deleted; position < last; ++position) {
-      if (!move(siteFile(dataDir_, position + 1), siteFile(dataDir_, position))) return false;
-    }
-    return true;
-  }
-
-  void putBack() {
-    for (auto it = done_.rbegin(); it != done_.rend(); ++it) fs_.renameNoReplace(it->to, it->from);
-    done_.clear();
-  }
-
- private:
-  FileSystem& fs_;
-  const std::filesystem::path& dataDir_;
-  std::vector<Move> done_;
-};
+std::string nameOf(const std::filesystem::path& path) { return path.filename().string(); }
 
 }  // namespace
 
-bool moveSiteFilesDown(FileSystem& fs, const std::filesystem::path& dataDir, int deleted, int last) {
-  Renumbering renumbering(fs, dataDir);
-  if (renumbering.parkDeleted(deleted) && renumbering.moveDown(deleted, last)) return true;
-  renumbering.putBack();
-  return false;
+std::optional<std::vector<ChangeStep>> siteFileMoves(FileSystem& fs, const std::filesystem::path& dataDir, int deleted,
+                                                     int last) {
+  std::vector<ChangeStep> moves;
+  bool known = true;
+  const auto moveIfThere = [&](const std::filesystem::path& from, const std::filesystem::path& to) {
+    const FsStatus status = known ? fs.lookUp(from) : FsStatus::failed;
+    known = status != FsStatus::failed;
+    if (status == FsStatus::ok) moves.push_back({ChangeStep::Kind::moveNoReplace, nameOf(from), nameOf(to)});
+  };
+  moveIfThere(siteFile(dataDir, deleted), tempSiteFile(dataDir));
+  for (int position = deleted; position < last && known; ++position) {
+    moveIfThere(siteFile(dataDir, position + 1), siteFile(dataDir, position));
+  }
+  if (!known) return std::nullopt;
+  return moves;
 }
 
 }  // namespace tarvola

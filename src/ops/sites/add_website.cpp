@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ops/list_refresh.h"
+#include "ops/pending_change.h"
 #include "ops/selection.h"
 #include "ops/sites/website_dialogs.h"
 #include "store/record_file.h"
@@ -23,7 +24,7 @@ void appendRecord(FileSystem& fs, const std::filesystem::path& path, const SiteR
 
 void tjwz_Click(Host& host, FileSystem& fs) {
   const std::optional<std::filesystem::path> siteFile = selectedSiteFile(host);
-  if (!siteFile) return;
+  if (!siteFile || refuseWhileChangePending(host, fs)) return;
   const std::optional<SiteRecord> record = askForWebsite(host, "请输入网站名称", "", "http://");
   if (!record) return;
   appendRecord(fs, *siteFile, *record);

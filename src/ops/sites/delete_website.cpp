@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ops/list_refresh.h"
+#include "ops/pending_change.h"
 #include "ops/selection.h"
 #include "store/atomic_rewrite.h"
 #include "store/data_files.h"
@@ -18,7 +19,7 @@ namespace {
 std::optional<std::string> recordsWithout(FileSystem& fs, const std::filesystem::path& path, std::uint64_t r) {
   std::optional<RecordFile> file = RecordFile::open(fs, path, SiteRecord::kLength, OpenMode::existing);
   if (!file) return std::nullopt;
-  const std::optional<std::string> records = file->readAll();
+  const std::optional<std::string> records = file->readWholeFile();
   if (!records) return std::nullopt;
   return wholeRecordsWithout(*records, SiteRecord::kLength, r);
 }
@@ -34,7 +35,7 @@ void removeRecord(FileSystem& fs, const std::filesystem::path& path, const std::
 
 void scwz_Click(Host& host, FileSystem& fs) {
   const std::optional<SelectedWebsite> website = selectedWebsite(host);
-  if (!website) return;
+  if (!website || refuseWhileChangePending(host, fs)) return;
   if (!host.confirm("您是否真的删除所选网站？", "提示")) return;
   removeRecord(fs, website->siteFile, tempSiteFile(host.dataDirectory()), website->recordNumber);
   rebuildSiteList(host, fs, website->siteFile);

@@ -2,7 +2,6 @@
 
 #include "ops/browse/category_selection.h"
 #include "ops/browse/form_load.h"
-#include "store/file_system.h"
 #include "support/fake_host.h"
 #include "support/file_bytes.h"
 
@@ -20,14 +19,14 @@ void writeFiles(const std::filesystem::path& dir, const Files& files) {
   for (const auto& [name, bytes] : files) writeBytes(dir / name, bytes);
 }
 
-Shown shownAfterRestart(const std::filesystem::path& dir) {
+Shown shownAfterRestart(const std::filesystem::path& dir, FileSystem& fs) {
   FakeHost host(dir);
-  Form_Load(host, nativeFileSystem());
+  Form_Load(host, fs);
   Shown shown;
   const std::vector<std::string> categories = host.items(ListBox::List1);
   for (std::size_t position = 0; position < categories.size(); ++position) {
     host.select(ListBox::List1, static_cast<int>(position));
-    List1_Click(host, nativeFileSystem());
+    List1_Click(host, fs);
     shown.emplace_back(categories[position], host.items(ListBox::List2));
   }
   return shown;

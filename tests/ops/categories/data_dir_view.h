@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "store/file_system.h"
+
 namespace tarvola::test {
 
 // Every file of a data directory by name, with its bytes.
@@ -16,6 +18,6 @@ void writeFiles(const std::filesystem::path& dir, const Files& files);
 // What a fresh start of the program shows: each category, in order, with the
 // websites that selecting it lists. Selecting creates missing site files.
 using Shown = std::vector<std::pair<std::string, std::vector<std::string>>>;
-Shown shownAfterRestart(const std::filesystem::path& dir);
+Shown shownAfterRestart(const std::filesystem::path& dir, FileSystem& fs = nativeFileSystem());
 
 }  // namespace tarvola::test

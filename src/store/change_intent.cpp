@@ -1,0 +1,171 @@
+#include "store/change_intent.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string_view>
+
+namespace tarvola {
+
+namespace {
+
+constexpr std::string_view kHeader = "tarvola-change 1\n";
+constexpr std::string_view kIntentName = "wwww.chg";
+// 32,767 renames take under a megabyte; anything much larger is damage.
+constexpr std::uint64_t kMaxIntentSize = 8u << 20;
+
+// A plain name inside the data directory: no separators, no "..", no drive.
+bool isSafeName(std::string_view name) {
+  if (name.empty() || name.size() > 64 || name.front() == '.' || name == kIntentName) return false;
+  return std::ranges::all_of(name, [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' || c == '_' ||
+           c == '-';
+  });
+}
+
+bool isValid(const ChangeStep& step) {
+  if (!isSafeName(step.from)) return false;
+  return step.kind == ChangeStep::Kind::remove ? step.to.empty() : isSafeName(step.to);
+}
+
+std::uint64_t checksumOf(std::string_view bytes) {
+  std::uint64_t hash = 14695981039346656037u;
+  for (const char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
+  return hash;
+}
+
+std::string_view wordOf(ChangeStep::Kind kind) {
+  switch (kind) {
+    case ChangeStep::Kind::replace: return "replace";
+    case ChangeStep::Kind::moveNoReplace: return "move";
+    case ChangeStep::Kind::remove: return "remove";
+  }
+  return "";
+}
+
+std::optional<ChangeStep::Kind> kindOf(std::string_view word) {
+  for (const ChangeStep::Kind kind : {ChangeStep::Kind::replace, ChangeStep::Kind::moveNoReplace, ChangeStep::Kind::remove}) {
+    if (word == wordOf(kind)) return kind;
+  }
+  return std::nullopt;
+}
+
+// One line a step, then a last line with the count and a checksum of all
+// before it: a torn or partial record is told apart from a whole one.
+std::string encode(const std::vector<ChangeStep>& steps) {
+  std::string text(kHeader);
+  for (const ChangeStep& step : steps) {
+    text.append(wordOf(step.kind)).append(" ").append(step.from);
+    if (!step.to.empty()) text.append(" ").append(step.to);
+    text.append("\n");
+  }
+  std::ostringstream end;
+  end << "end " << steps.size() << " " << std::hex << checksumOf(text) << "\n";
+  return text + end.str();
+}
+
+std::optional<ChangeStep> decodeStep(const std::string& line) {
+  std::istringstream in(line);
+  std::string word, from, to, extra;
+  in >> word >> from >> to >> extra;
+  const std::optional<ChangeStep::Kind> kind = kindOf(word);
+  if (!kind || !extra.empty()) return std::nullopt;
+  ChangeStep step{*kind, from, to};
+  if (!isValid(step)) return std::nullopt;
+  return step;
+}
+
+// Nothing unless the record is whole and every step is a valid one.
+std::optional<std::vector<ChangeStep>> decode(std::string_view text) {
+  if (!text.starts_with(kHeader) || !text.ends_with("\n")) return std::nullopt;
+  const std::size_t endLine = text.rfind("\nend ", text.size() - 1);
+  if (endLine == std::string_view::npos) return std::nullopt;
+  const std::string_view body = text.substr(0, endLine + 1);
+  std::ostringstream expected;
+  std::vector<ChangeStep> steps;
+  std::istringstream lines(std::string(body.substr(kHeader.size())));
+  for (std::string line; std::getline(lines, line);) {
+    std::optional<ChangeStep> step = decodeStep(line);
+    if (!step) return std::nullopt;
+    steps.push_back(std::move(*step));
+  }
+  expected << "end " << steps.size() << " " << std::hex << checksumOf(body) << "\n";
+  if (text.substr(endLine + 1) != expected.str()) return std::nullopt;
+  return steps;
+}
+
+bool writeIntent(FileSystem& fs, const std::filesystem::path& dataDir, const std::vector<ChangeStep>& steps) {
+  const std::string text = encode(steps);
+  {
+    const std::unique_ptr<File> file = fs.open(changeIntentFile(dataDir), OpenMode::truncate);
+    if (!file || !file->writeAt(0, text) || !file->sync()) return false;
+  }
+  return fs.syncDirectory(dataDir);
+}
+
+struct IntentOnDisk {
+  bool there = false;
+  bool readable = false;
+  std::string text;
+};
+
+// An intent that is there but can't be read stays, to be finished later.
+IntentOnDisk readIntent(FileSystem& fs, const std::filesystem::path& dataDir) {
+  const std::unique_ptr<File> file = fs.open(changeIntentFile(dataDir), OpenMode::readOnly);
+  if (!file) return {fs.lookUp(changeIntentFile(dataDir)) != FsStatus::missing, false, {}};
+  const std::optional<std::uint64_t> size = file->size();
+  if (!size) return {true, false, {}};
+  std::string text(std::min(*size, kMaxIntentSize + 1), '\0');
+  if (file->readAt(0, text) != text.size()) return {true, false, {}};
+  return {true, true, std::move(text)};
+}
+
+// Carries out a step unless it has happened already.
+bool redo(FileSystem& fs, const std::filesystem::path& dataDir, const ChangeStep& step) {
+  const std::filesystem::path from = dataDir / step.from;
+  switch (step.kind) {
+    case ChangeStep::Kind::replace: return fs.replace(from, dataDir / step.to) != FsStatus::failed;
+    case ChangeStep::Kind::moveNoReplace: return fs.renameNoReplace(from, dataDir / step.to) != FsStatus::failed;
+    case ChangeStep::Kind::remove: return fs.remove(from) != FsStatus::failed;
+  }
+  return false;
+}
+
+bool carryOut(FileSystem& fs, const std::filesystem::path& dataDir, const std::vector<ChangeStep>& steps) {
+  for (const ChangeStep& step : steps) {
+    if (!redo(fs, dataDir, step)) return false;
+  }
+  // One flush for all the steps, before the intent that would redo them goes.
+  return fs.syncDirectory(dataDir);
+}
+
+bool removeIntent(FileSystem& fs, const std::filesystem::path& dataDir) {
+  return fs.remove(changeIntentFile(dataDir)) != FsStatus::failed && fs.syncDirectory(dataDir);
+}
+
+}  // namespace
+
+std::filesystem::path changeIntentFile(const std::filesystem::path& dataDir) { return dataDir / kIntentName; }
+
+bool changePending(FileSystem& fs, const std::filesystem::path& dataDir) {
+  return fs.open(changeIntentFile(dataDir), OpenMode::readOnly) != nullptr;
+}
+
+bool carryOutChange(FileSystem& fs, const std::filesystem::path& dataDir, const std::vector<ChangeStep>& steps) {
+  if (!finishPendingChange(fs, dataDir) || !std::ranges::all_of(steps, isValid)) return false;
+  return writeIntent(fs, dataDir, steps) && carryOut(fs, dataDir, steps) && removeIntent(fs, dataDir);
+}
+
+bool finishPendingChange(FileSystem& fs, const std::filesystem::path& dataDir) {
+  const IntentOnDisk intent = readIntent(fs, dataDir);
+  if (!intent.there) return true;
+  if (!intent.readable) return false;
+  // A record that isn't whole was cut short before any step began: nothing to redo.
+  const std::optional<std::vector<ChangeStep>> steps = decode(intent.text);
+  if (steps && !carryOut(fs, dataDir, *steps)) return false;
+  return removeIntent(fs, dataDir);
+}
+
+}  // namespace tarvola
