@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,8 @@ struct Operation {
   // Redoing is idempotent and names are kept in order: leaving out the flushes of a recovery shows no harm.
   bool needsItsFlushes = true;
 };
+
+void PrintTo(const Operation& operation, std::ostream* out) { *out << operation.name; }
 
 void answer(FakeHost& host, std::initializer_list<std::string> inputs) {
   for (const std::string& input : inputs) host.answerInput(input);
