@@ -6,6 +6,7 @@
 
 #include "ops/browse/form_load.h"
 #include "ops/categories/add_category.h"
+#include "ops/categories/category_fixture.h"
 #include "ops/categories/data_dir_view.h"
 #include "support/fake_host.h"
 #include "support/faulty_file_system.h"
@@ -16,10 +17,10 @@ namespace tarvola {
 namespace {
 
 using test::categoryFileOf;
+using test::Names;
 using test::categoryRecord;
 using test::readBytes;
 using test::writeBytes;
-using Names = std::vector<std::string>;
 
 std::string repeated(std::string_view piece, int times) {
   std::string out;
@@ -27,27 +28,14 @@ std::string repeated(std::string_view piece, int times) {
   return out;
 }
 
-class AddCategoryTest : public ::testing::Test {
+class AddCategoryTest : public test::CategoryFixture {
  protected:
-  void start(const std::string& categoryFile) {
-    writeBytes(dir / "wwww.dat", categoryFile);
-    Form_Load(host, nativeFileSystem());
-  }
-  void add(const std::string& answer) {
-    host.answerInput(answer);
-    wzlb_Click(host, nativeFileSystem());
-  }
-
-  test::TempDir dir;
-  test::FakeHost host{dir.path()};
+  void start(const std::string& categoryFile) { CategoryFixture::start({{"wwww.dat", categoryFile}}); }
 };
 
 TEST_F(AddCategoryTest, FirstCategoryCreatesTheFileWithOneRecordAndAsksWithAnEmptyDefault) {
   add("新闻");
-  ASSERT_EQ(host.prompts().size(), 1u);
-  EXPECT_EQ(host.prompts()[0].prompt, "请输入网站类别名称");
-  EXPECT_EQ(host.prompts()[0].title, "输入");
-  EXPECT_EQ(host.prompts()[0].defaultText, "");
+  expectNamePrompt("");
   EXPECT_EQ(readBytes(dir / "wwww.dat"), categoryRecord("\xD0\xC2\xCE\xC5"));
   EXPECT_EQ(host.items(ListBox::List1), Names{"新闻"});
   EXPECT_EQ(test::filesIn(dir.path()).size(), 1u);

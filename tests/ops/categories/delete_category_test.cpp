@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ops/browse/form_load.h"
+#include "ops/categories/category_fixture.h"
 #include "ops/categories/data_dir_view.h"
 #include "ops/categories/delete_category.h"
 #include "support/fake_host.h"
@@ -15,33 +16,20 @@ namespace tarvola {
 namespace {
 
 using test::categoryFileOf;
+using test::Names;
 using test::categoryRecord;
 using test::siteFileOf;
-using Names = std::vector<std::string>;
 
 const std::string kSitesOfA = siteFileOf({"a1", "a2"});
 const std::string kSitesOfB = siteFileOf({"b1"});
 const std::string kSitesOfC = siteFileOf({"c1", "c2", "c3"});
 
-class DeleteCategoryTest : public ::testing::Test {
+class DeleteCategoryTest : public test::CategoryFixture {
  protected:
-  void start(const test::Files& files) {
-    test::writeFiles(dir.path(), files);
-    Form_Load(host, nativeFileSystem());
-  }
   void startWithThree() {
     start({{"wwww.dat", categoryFileOf({"A", "B", "C"})}, {"0.dat", kSitesOfA}, {"1.dat", kSitesOfB},
            {"2.dat", kSitesOfC}});
   }
-  void remove(int position, bool ok = true) {
-    host.select(ListBox::List1, position);
-    host.answerConfirm(ok);
-    scwzlb_Click(host, nativeFileSystem());
-  }
-  test::Files files() const { return test::filesIn(dir.path()); }
-
-  test::TempDir dir;
-  test::FakeHost host{dir.path()};
 };
 
 TEST_F(DeleteCategoryTest, NoSelectionShowsNoMessageAndChangesNothing) {
@@ -57,9 +45,7 @@ TEST_F(DeleteCategoryTest, CancelChangesNoByteAndKeepsTheListAndItsSelection) {
   startWithThree();
   const test::Files before = files();
   remove(1, false);
-  ASSERT_EQ(host.confirmations().size(), 1u);
-  EXPECT_EQ(host.confirmations()[0].text, "您是否真的删除所选网站类别及其所属网站？");
-  EXPECT_EQ(host.confirmations()[0].title, "提示");
+  expectDeleteConfirmation();
   EXPECT_EQ(files(), before);
   EXPECT_EQ(host.rebuilds(ListBox::List1), 1);
   EXPECT_EQ(host.selectedIndex(ListBox::List1), 1);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ops/browse/form_load.h"
+#include "ops/categories/category_fixture.h"
 #include "ops/categories/data_dir_view.h"
 #include "ops/categories/rename_category.h"
 #include "support/fake_host.h"
@@ -15,30 +16,22 @@ namespace tarvola {
 namespace {
 
 using test::categoryFileOf;
+using test::Names;
 using test::categoryRecord;
 using test::readBytes;
 using test::siteFileOf;
 using test::writeBytes;
-using Names = std::vector<std::string>;
 
-class RenameCategoryTest : public ::testing::Test {
+class RenameCategoryTest : public test::CategoryFixture {
  protected:
   void SetUp() override {
     files = {{"wwww.dat", categoryFileOf({"A", "B", "C"})},
              {"0.dat", siteFileOf({"a1"})},
              {"1.dat", siteFileOf({"b1", "b2"})},
              {"2.dat", siteFileOf({"c1"})}};
-    test::writeFiles(dir.path(), files);
-    Form_Load(host, nativeFileSystem());
-  }
-  void rename(int position, const std::string& answer) {
-    host.select(ListBox::List1, position);
-    host.answerInput(answer);
-    xgwzlb_Click(host, nativeFileSystem());
+    start(files);
   }
 
-  test::TempDir dir;
-  test::FakeHost host{dir.path()};
   test::Files files;
 };
 
@@ -66,10 +59,7 @@ TEST_F(RenameCategoryTest, RenamingTheSecondRewritesRecordTwoOnlyAndKeepsTheWebs
 TEST_F(RenameCategoryTest, ProposesTheEntryWithoutItsTrailingBlanks) {
   host.items(ListBox::List1) = {"A", "  B  ", "C"};
   rename(1, "B");
-  ASSERT_EQ(host.prompts().size(), 1u);
-  EXPECT_EQ(host.prompts()[0].prompt, "请输入网站类别名称");
-  EXPECT_EQ(host.prompts()[0].title, "输入");
-  EXPECT_EQ(host.prompts()[0].defaultText, "  B");
+  expectNamePrompt("  B");
 }
 
 TEST_F(RenameCategoryTest, CancelChangesNoByteButRebuildsTheListWithoutSelection) {
