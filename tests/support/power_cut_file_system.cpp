@@ -114,14 +114,17 @@ FsStatus PowerCutFileSystem::remove(const std::filesystem::path& path) {
   return status;
 }
 
+void PowerCutFileSystem::renamed(FsStatus status, const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (status != FsStatus::ok) return;
+  const NameChange change{nameOf(from), nameOf(to), 0};
+  apply(liveNames_, change);
+  pendingNames_.push_back(change);
+}
+
 FsStatus PowerCutFileSystem::renameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) {
   step();
   const FsStatus status = real_.renameNoReplace(from, to);
-  if (status == FsStatus::ok) {
-    const NameChange change{nameOf(from), nameOf(to), 0};
-    apply(liveNames_, change);
-    pendingNames_.push_back(change);
-  }
+  renamed(status, from, to);
   return status;
 }
 
@@ -129,12 +132,8 @@ FsStatus PowerCutFileSystem::renameNoReplace(const std::filesystem::path& from, 
 FsStatus PowerCutFileSystem::replace(const std::filesystem::path& from, const std::filesystem::path& to) {
   step();
   const FsStatus status = real_.replace(from, to);
-  if (status == FsStatus::ok) {
-    const NameChange change{nameOf(from), nameOf(to), 0};
-    apply(liveNames_, change);
-    pendingNames_.push_back(change);
-    flushNames();
-  }
+  renamed(status, from, to);
+  if (status == FsStatus::ok) flushNames();
   return status;
 }
 

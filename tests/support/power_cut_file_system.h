@@ -58,6 +58,7 @@ class PowerCutFileSystem final : public FileSystem {
     std::string bytes;
   };
   static void apply(std::map<std::string, int>& names, const NameChange& change);
+  void renamed(FsStatus status, const std::filesystem::path& from, const std::filesystem::path& to);
   void flushNames();
   Files filesOf(const std::map<std::string, int>& names) const;
 
