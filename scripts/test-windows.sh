@@ -1,20 +1,13 @@
 #!/usr/bin/env bash
-# The core and its tests built for 64-bit Windows with MinGW-w64 and run under
-# Wine, so that the Windows branches of the core run on every test run.
-# TARVOLA_WINDOWS_BUILD_DIR puts the build elsewhere than build/windows.
+# The whole program and its whole suite built for 64-bit Windows
+# (scripts/build-windows.sh) and run under Wine, GUI tests on Qt's offscreen
+# platform. TARVOLA_WINDOWS_BUILD_DIR puts the build elsewhere than build/windows.
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 
-# The posix compilers: the win32 thread model of GCC 12 has no std::thread.
-windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 wine googletest)
-install_packages "${windows_packages[@]}"
-
+install_packages wine64 wine
+"$root/scripts/build-windows.sh"
 build=${TARVOLA_WINDOWS_BUILD_DIR:-$root/build/windows}
-echo "== $build"
-cmake -S "$root" -B "$build" -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE=Debug -DTARVOLA_BUILD_UI=OFF -DTARVOLA_WERROR=ON >/dev/null
-cmake --build "$build"
 
 # A Wine of its own for this run: prefix and temporary files, no display.
 wine_home=$(mktemp -d "${TMPDIR:-/tmp}/tarvola-wine.XXXXXX")

@@ -1,29 +1,36 @@
 #include "host/qt/address_opener.h"
 
+#include <QString>
 #include <QWidget>
 
 #ifdef _WIN32
 #include <windows.h>
 #include <shellapi.h>
-
-#include "store/text_codec.h"
 #else
 #include <QDesktopServices>
-#include <QString>
+#include <QProcess>
 #include <QUrl>
+
+#include "host/qt/browser_url.h"
 #endif
 
 namespace tarvola {
 
 void openInDefaultBrowser(QWidget* window, const std::string& address) {
+  const QString text = QString::fromStdString(address);
 #ifdef _WIN32
-  // The shell takes the address as ANSI text, as the data files hold it.
-  const std::string ansi = encodeAnsi(address);
-  ShellExecuteA(reinterpret_cast<HWND>(window->winId()), "open", ansi.c_str(), nullptr, nullptr, SW_HIDE);
+  // UTF-16 reaches the browser intact whatever the system's ANSI code page.
+  const std::wstring wide = text.toStdWString();
+  ShellExecuteW(reinterpret_cast<HWND>(window->winId()), L"open", wide.c_str(), nullptr, nullptr, SW_HIDE);
 #else
   (void)window;
-  // Like a browser's address bar: "www.example.com" becomes a web address.
-  QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(address)));
+  const QUrl url = browserUrl(text);
+  if (url.isValid()) {
+    QDesktopServices::openUrl(url);
+  } else {
+    // Text that no URL can hold goes to the opener as it is, as the Windows shell gets it.
+    QProcess::startDetached(QStringLiteral("xdg-open"), {text});
+  }
 #endif
 }
 
