@@ -1,6 +1,7 @@
 #include "bookmarks/bookmark_file.h"
 
 #include <libxml/HTMLparser.h>
+#include <libxml/parserInternals.h>
 #include <libxml/xmlerror.h>
 
 #include <climits>
@@ -20,6 +21,12 @@ struct DocFree {
 using Doc = std::unique_ptr<xmlDoc, DocFree>;
 
 constexpr std::size_t kLargestFile = 512u * 1024 * 1024;
+
+// The parser closes no <DT> at the next one: every link of a folder lies one
+// level deeper than the one before, and its default limit of 256 levels would
+// end a folder after some 250 links. The tree is walked without recursion, so
+// depth costs memory only, as much as the file's size allows.
+constexpr unsigned kDeepestTree = 1u << 24;
 
 bool named(const xmlNode* node, const char* name) {
   return node->type == XML_ELEMENT_NODE && xmlStrcasecmp(node->name, reinterpret_cast<const xmlChar*>(name)) == 0;
@@ -135,6 +142,7 @@ std::variant<BookmarkTree, UnreadableFile> parseBookmarkFile(std::string_view by
   using Reason = UnreadableFile::Reason;
   if (bytes.size() > kLargestFile) return UnreadableFile{Reason::tooLarge, {}};
   registerChineseEncodings();
+  xmlParserMaxDepth = kDeepestTree;
 
   ParseErrors errors;
   xmlSetStructuredErrorFunc(&errors, noteError);
