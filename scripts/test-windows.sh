@@ -9,10 +9,13 @@ source "$(dirname "$0")/lib/common.sh"
 windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 wine googletest)
 install_packages "${windows_packages[@]}"
 
+libxml2_prefix=$("$root/scripts/windows-libxml2.sh")
+
 build=${TARVOLA_WINDOWS_BUILD_DIR:-$root/build/windows}
 echo "== $build"
 cmake -S "$root" -B "$build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+  -DTARVOLA_WINDOWS_PREFIXES="$libxml2_prefix" \
   -DCMAKE_BUILD_TYPE=Debug -DTARVOLA_BUILD_UI=OFF -DTARVOLA_WERROR=ON >/dev/null
 cmake --build "$build"
 
