@@ -18,6 +18,7 @@ options=(
 )
 version=$(dpkg-query -W -f='${Version}' libxml2-dev)
 compiler=$(x86_64-w64-mingw32-g++-posix -dumpversion)
+compiler=${compiler%-posix}
 options_hash=$(printf '%s\n' "${options[@]}" | sha256sum | cut -c1-12)
 key="libxml2-${version//[^A-Za-z0-9.]/_}-mingw-gcc${compiler}-posix-$options_hash"
 prefix="$HOME/.cache/tarvola/$key"
