@@ -77,6 +77,11 @@ TEST(ChangeIntentTest, APendingChangeIsFinishedAndATornOneDropped) {
   EXPECT_FALSE(std::filesystem::exists(dir / "wwww.intent"));
 }
 
+std::string utf8(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return {text.begin(), text.end()};
+}
+
 class RecordedOutput final : public CommandOutput {
  public:
   void report(const std::string& text, bool failed) override { reports += (failed ? "!" : "") + text; }
@@ -87,8 +92,8 @@ class RecordedOutput final : public CommandOutput {
 
 TEST(BookmarksCommandTest, CommandLinesGiveTheirExitStatusAndAChineseAnswer) {
   test::TempDir dir;
-  const std::string data = dir.path().string();
-  const std::string missing = (dir / "无.html").string();
+  const std::string data = utf8(dir.path());
+  const std::string missing = utf8(dir / "无.html");
   struct Case {
     std::vector<std::string> arguments;
     int status;
@@ -103,7 +108,7 @@ TEST(BookmarksCommandTest, CommandLinesGiveTheirExitStatusAndAChineseAnswer) {
       {{"-d", missing, "import", "a.html"}, 1, "!数据目录"},
       {{"--data-dir", data, "import", missing}, 1, "!无法读取文件"},
       {{"--data-dir=" + data, missing}, 1, "!无法读取文件"},
-      {{"-d", data, "export", (dir / "出.html").string()}, 0, "已把 0 个分类、0 个网站导出到"},
+      {{"-d", data, "export", utf8(dir / "出.html")}, 0, "已把 0 个分类、0 个网站导出到"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments.empty() ? "" : c.arguments[0]);
@@ -119,7 +124,7 @@ TEST(BookmarksCommandTest, ALargeFileShowsItsProgress) {
   for (int i = 0; i < 2500; ++i) file += "<DT><A HREF=\"http://e.org/" + std::to_string(i) + "\">" + std::to_string(i) + "</A>\n";
   test::writeBytes(dir / "big.html", file);
   RecordedOutput output;
-  EXPECT_EQ(runBookmarksCommand({"-d", dir.path().string(), "import", (dir / "big.html").string()}, dir.path(),
+  EXPECT_EQ(runBookmarksCommand({"-d", utf8(dir.path()), "import", utf8(dir / "big.html")}, dir.path(),
                                 nativeFileSystem(), output),
             0);
   EXPECT_NE(output.progressLines.find("正在导入：1000 / 2500"), std::string::npos) << output.progressLines;
