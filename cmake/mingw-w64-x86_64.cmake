@@ -8,7 +8,10 @@ set(CMAKE_C_COMPILER ${TARVOLA_MINGW_PREFIX}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${TARVOLA_MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${TARVOLA_MINGW_PREFIX}-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/${TARVOLA_MINGW_PREFIX})
+# Libraries built for Windows by the project's scripts (e.g. libxml2) live in
+# prefixes of their own, searched like the MinGW sysroot.
+set(TARVOLA_WINDOWS_PREFIXES "" CACHE STRING "Extra prefixes with libraries built for Windows")
+list(APPEND CMAKE_FIND_ROOT_PATH /usr/${TARVOLA_MINGW_PREFIX} ${TARVOLA_WINDOWS_PREFIXES})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

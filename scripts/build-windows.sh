@@ -11,6 +11,7 @@ source "$(dirname "$0")/lib/common.sh"
 windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-translations-l10n googletest)
 install_packages "${windows_packages[@]}"
 qt=$("$root/scripts/windows-qt.sh")
+libxml2=$("$root/scripts/windows-libxml2.sh")
 
 build=${TARVOLA_WINDOWS_BUILD_DIR:-$root/build/windows}
 echo "== $build"
@@ -23,6 +24,7 @@ cmake -S "$root" -B "$build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
   -DQT_CHAINLOAD_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  -DTARVOLA_WINDOWS_PREFIXES="$libxml2" \
   -DCMAKE_BUILD_TYPE=Release -DTARVOLA_WERROR=ON >/dev/null
 cmake --build "$build"
 echo "Windows program: $build/tarvola.exe"

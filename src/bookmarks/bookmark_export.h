@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "store/file_system.h"
+
+namespace tarvola {
+
+struct ExportedSite {
+  std::string name;
+  std::string address;
+};
+
+struct ExportedCategory {
+  std::string name;
+  std::vector<ExportedSite> sites;
+};
+
+// The collection as a bookmark file in UTF-8, as the browsers write one.
+std::string bookmarkFileText(const std::vector<ExportedCategory>& collection);
+
+struct ExportOutcome {
+  enum class Status { done, pendingChange, readFailed, writeFailed };
+  Status status = Status::done;
+  std::string file;  // the file that failed
+  std::size_t categories = 0;
+  std::size_t sites = 0;
+};
+
+// Writes the whole collection to target: complete or not at all.
+ExportOutcome exportBookmarks(FileSystem& fs, const std::filesystem::path& dataDir,
+                              const std::filesystem::path& target);
+
+}  // namespace tarvola

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "bookmarks/bookmark_file.h"
+#include "bookmarks/import_plan.h"
+#include "store/file_system.h"
+
+namespace tarvola {
+
+struct ImportOutcome {
+  enum class Status {
+    done,
+    unreadable,     // not a bookmark file: nothing changed
+    pendingChange,  // an earlier change could not be finished: nothing changed
+    readFailed,     // a data file can't be read: nothing changed
+    writeFailed,    // a temporary file can't be written: nothing changed
+    unfinished,     // stopped half-way: the intent record finishes it at the next start
+  };
+  Status status = Status::done;
+  UnreadableFile unreadable{};
+  std::string file;  // the data file that failed
+  ImportPlan plan;
+  // Site files that lay at the place of a new category without belonging to one: kept under a new name.
+  std::vector<std::pair<std::string, std::string>> keptOrphans;
+};
+
+// Adds a bookmark file's folders and links to the collection in one atomic change.
+ImportOutcome importBookmarks(FileSystem& fs, const std::filesystem::path& dataDir, std::string_view bookmarkFile,
+                              const Progress& progress = {});
+
+}  // namespace tarvola

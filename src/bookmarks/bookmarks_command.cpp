@@ -1,0 +1,104 @@
+#include "bookmarks/bookmarks_command.h"
+
+#include <memory>
+#include <optional>
+#include <system_error>
+
+#include "bookmarks/bookmark_export.h"
+#include "bookmarks/bookmark_import.h"
+#include "bookmarks/messages.h"
+#include "store/data_files.h"
+
+namespace tarvola {
+
+namespace {
+
+constexpr int kFailed = 1;
+constexpr int kBadCommandLine = 2;
+constexpr std::size_t kProgressFrom = 2000;
+
+struct CommandLine {
+  bool help = false;
+  std::optional<std::string> dataDir;
+  std::vector<std::string> words;
+};
+
+std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& arguments) {
+  CommandLine line;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& word = arguments[i];
+    if (word == "-h" || word == "--help") {
+      line.help = true;
+    } else if (word == "-d" || word == "--data-dir") {
+      if (++i == arguments.size()) return std::nullopt;
+      line.dataDir = arguments[i];
+    } else if (word.starts_with("--data-dir=")) {
+      line.dataDir = word.substr(std::string_view("--data-dir=").size());
+    } else if (word.starts_with("-") && word.size() > 1) {
+      return std::nullopt;
+    } else {
+      line.words.push_back(word);
+    }
+  }
+  return line;
+}
+
+std::optional<std::string> readFile(FileSystem& fs, const std::filesystem::path& path) {
+  std::unique_ptr<File> file = fs.open(path, OpenMode::existing);
+  if (!file) return std::nullopt;
+  const std::optional<std::uint64_t> size = file->size();
+  if (!size || *size > std::string().max_size()) return std::nullopt;
+  std::string bytes(static_cast<std::size_t>(*size), '\0');
+  const std::optional<std::size_t> got = file->readAt(0, bytes);
+  if (!got) return std::nullopt;
+  bytes.resize(*got);
+  return bytes;
+}
+
+int runImport(FileSystem& fs, const std::filesystem::path& dataDir, const std::string& file, CommandOutput& output) {
+  const std::optional<std::string> bytes = readFile(fs, pathFromUtf8(file));
+  if (!bytes) {
+    output.report("无法读取文件“" + file + "”，未做任何更改。\n", true);
+    return kFailed;
+  }
+  const ImportOutcome outcome = importBookmarks(fs, dataDir, *bytes, [&output](std::size_t done, std::size_t all) {
+    if (all >= kProgressFrom) output.progress(progressLine(done, all));
+  });
+  const bool failed = outcome.status != ImportOutcome::Status::done;
+  output.report(importReport(outcome, file), failed);
+  return failed ? kFailed : 0;
+}
+
+int runExport(FileSystem& fs, const std::filesystem::path& dataDir, const std::string& file, CommandOutput& output) {
+  const ExportOutcome outcome = exportBookmarks(fs, dataDir, pathFromUtf8(file));
+  const bool failed = outcome.status != ExportOutcome::Status::done;
+  output.report(exportReport(outcome, file), failed);
+  return failed ? kFailed : 0;
+}
+
+}  // namespace
+
+int runBookmarksCommand(const std::vector<std::string>& arguments, const std::filesystem::path& defaultDataDir,
+                        FileSystem& fs, CommandOutput& output) {
+  const std::optional<CommandLine> line = parseCommandLine(arguments);
+  if (line && line->help) {
+    output.report(helpText(), false);
+    return 0;
+  }
+  const bool importing = line && ((line->words.size() == 2 && line->words[0] == "import") || line->words.size() == 1);
+  const bool exporting = line && line->words.size() == 2 && line->words[0] == "export";
+  if (!importing && !exporting) {
+    output.report("命令行有误。\n\n" + helpText(), true);
+    return kBadCommandLine;
+  }
+  const std::filesystem::path dataDir = line->dataDir ? pathFromUtf8(*line->dataDir) : defaultDataDir;
+  std::error_code error;
+  if (!std::filesystem::is_directory(dataDir, error)) {
+    output.report("数据目录“" + line->dataDir.value_or(std::string(reinterpret_cast<const char*>(dataDir.u8string().c_str()))) + "”不存在或不是目录。\n", true);
+    return kFailed;
+  }
+  const std::string& file = line->words.back();
+  return importing ? runImport(fs, dataDir, file, output) : runExport(fs, dataDir, file, output);
+}
+
+}  // namespace tarvola

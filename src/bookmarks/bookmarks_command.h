@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "store/file_system.h"
+
+namespace tarvola {
+
+// Where the command's messages go: a console, or a message box after a drop.
+class CommandOutput {
+ public:
+  virtual ~CommandOutput() = default;
+  virtual void report(const std::string& text, bool failed) = 0;
+  virtual void progress(const std::string& text) = 0;
+};
+
+// Runs tarvola-bookmarks with its arguments (without the program's name); the exit status.
+int runBookmarksCommand(const std::vector<std::string>& arguments, const std::filesystem::path& defaultDataDir,
+                        FileSystem& fs, CommandOutput& output);
+
+}  // namespace tarvola

@@ -1,0 +1,63 @@
+#include "bookmarks/cli/program_environment.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#include <shellapi.h>
+#endif
+
+#include <system_error>
+
+namespace tarvola {
+
+#ifdef _WIN32
+
+namespace {
+
+std::string utf8Of(const wchar_t* wide) {
+  const int count = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+  if (count <= 1) return {};
+  std::string text(static_cast<std::size_t>(count), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), count, nullptr, nullptr);
+  text.pop_back();
+  return text;
+}
+
+}  // namespace
+
+// argv holds the ANSI code page's idea of the arguments: a Chinese file name would not survive it.
+std::vector<std::string> programArguments(int, char*[]) {
+  int count = 0;
+  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> arguments;
+  for (int i = 1; wide && i < count; ++i) arguments.push_back(utf8Of(wide[i]));
+  LocalFree(wide);
+  return arguments;
+}
+
+std::filesystem::path executableDirectory(const char*) {
+  std::wstring name(MAX_PATH, L'\0');
+  while (true) {
+    const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+    if (length < name.size()) {
+      name.resize(length);
+      break;
+    }
+    name.resize(name.size() * 2);
+  }
+  return std::filesystem::path(name).parent_path();
+}
+
+#else
+
+std::vector<std::string> programArguments(int argc, char* argv[]) { return {argv + (argc > 0 ? 1 : 0), argv + argc}; }
+
+std::filesystem::path executableDirectory(const char* argv0) {
+  std::error_code error;
+  std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) self = std::filesystem::absolute(argv0 ? argv0 : ".", error);
+  return self.parent_path();
+}
+
+#endif
+
+}  // namespace tarvola

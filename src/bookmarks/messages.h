@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "bookmarks/bookmark_export.h"
+#include "bookmarks/bookmark_import.h"
+
+namespace tarvola {
+
+std::string helpText();
+std::string importReport(const ImportOutcome& outcome, const std::string& file);
+std::string exportReport(const ExportOutcome& outcome, const std::string& file);
+std::string progressLine(std::size_t done, std::size_t all);
+
+}  // namespace tarvola

@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "bookmarks/bookmark_export.h"
+#include "bookmarks/bookmark_import.h"
+#include "bookmarks/collection_listing.h"
+#include "store/change_intent.h"
+#include "store/data_files.h"
+#include "store/records.h"
+#include "support/faulty_file_system.h"
+#include "support/file_bytes.h"
+#include "support/temp_dir.h"
+
+namespace tarvola {
+namespace {
+
+using Status = ImportOutcome::Status;
+using test::collectionListing;
+using test::fixtureBytes;
+
+struct FixtureCase {
+  const char* fixture;
+  Status status;
+  std::string listing;  // of an empty collection after the import
+  std::size_t skipped;
+};
+
+const std::vector<FixtureCase> kFixtures = {
+    {"firefox-nested-folders.html", Status::done,
+     "未分类: 获取 帮助 <https://www.mozilla.org/zh-CN/firefox/>\n"
+     "书签工具栏: 新闻 & 评论 <https://news.example.cn/?a=1&b=2> 文件站 <ftp://ftp.example.org/pub/>\n"
+     "书签工具栏/学习: http://docs.example.org/ <http://docs.example.org/>\n"
+     "书签工具栏/学习/空文件夹:\n"
+     "其他书签:\n",
+     3},
+    {"chromium-bookmarks-bar.html", Status::done,
+     "书签栏: 示例 <https://www.example.com/> 示例 <https://www.example.com/>"
+     " 中文路径 <https://%E4%BE%8B%E5%AD%90.example/路径>\n"
+     "其他书签:\n",
+     0},
+    {"internet-explorer-gbk.html", Status::done,
+     "链接: 中国黄页 <http://www.example.com.cn/>\n未分类: 不在文件夹里 <http://www.example.net/>\n", 0},
+    {"no-charset-utf8.html", Status::done, "未分类: 没有字符集的 UTF-8 <https://example.org/无字符集>\n", 0},
+    {"hostile-and-long-addresses.html", Status::done,
+     "未分类: 刚好放下 <https://example.org/" + std::string(180, 'a') + "> 汉字各占两个字节 <https://example.org/" +
+         [] {
+           std::string s;
+           for (int i = 0; i < 90; ++i) s += "中";
+           return s;
+         }() +
+         ">\n",
+     4},
+    {"unknown-charset.html", Status::unreadable, "", 0},
+    {"not-a-bookmark-file.txt", Status::unreadable, "", 0},
+};
+
+std::string categoriesOf(std::initializer_list<const char*> names) {
+  std::string records;
+  for (const char* name : names) records += CategoryRecord::withName(name).bytes();
+  return records;
+}
+
+class BookmarkImportTest : public ::testing::Test {
+ protected:
+  test::TempDir dir;
+};
+
+TEST_F(BookmarkImportTest, BrowserFilesImportAsTheyShowInTheBrowser) {
+  for (const FixtureCase& c : kFixtures) {
+    SCOPED_TRACE(c.fixture);
+    test::TempDir empty;
+    const ImportOutcome outcome = importBookmarks(nativeFileSystem(), empty.path(), fixtureBytes(c.fixture));
+    EXPECT_EQ(outcome.status, c.status);
+    EXPECT_EQ(collectionListing(empty.path()), c.listing);
+    EXPECT_EQ(outcome.plan.skipped.size(), c.skipped);
+    EXPECT_TRUE(std::filesystem::is_empty(empty.path()) || std::filesystem::exists(categoryFile(empty.path())));
+  }
+}
+
+TEST_F(BookmarkImportTest, AFolderOfAnExistingNameAddsToItAndKeepsEveryOldRecordAsItWas) {
+  const std::string oldSites = test::siteFileOf({"old"}) + "partial";
+  const std::string oldCategories = categoriesOf({"书签栏", "other"});
+  test::writeBytes(categoryFile(dir.path()), oldCategories + "torn");
+  test::writeBytes(siteFile(dir.path(), 0), oldSites);
+  const ImportOutcome outcome = importBookmarks(nativeFileSystem(), dir.path(), fixtureBytes("chromium-bookmarks-bar.html"));
+  ASSERT_EQ(outcome.status, Status::done);
+  EXPECT_EQ(outcome.plan.newCategories.size(), 1u);
+  const std::string sites = test::readBytes(siteFile(dir.path(), 0));
+  EXPECT_EQ(sites.substr(0, 250), oldSites.substr(0, 250));
+  EXPECT_EQ(sites.size(), 4 * 250u);
+  EXPECT_EQ(test::readBytes(categoryFile(dir.path())).substr(0, 80), oldCategories);
+}
+
+TEST_F(BookmarkImportTest, AnOrphanSiteFileNeverShowsUnderANewCategoryAndIsKept) {
+  test::writeBytes(siteFile(dir.path(), 0), test::siteFileOf({"foreign"}));
+  const ImportOutcome outcome = importBookmarks(nativeFileSystem(), dir.path(), fixtureBytes("no-charset-utf8.html"));
+  ASSERT_EQ(outcome.status, Status::done);
+  EXPECT_EQ(collectionListing(dir.path()), "未分类: 没有字符集的 UTF-8 <https://example.org/无字符集>\n");
+  ASSERT_EQ(outcome.keptOrphans.size(), 1u);
+  EXPECT_EQ(test::readBytes(dir / outcome.keptOrphans[0].second), test::siteFileOf({"foreign"}));
+}
+
+TEST_F(BookmarkImportTest, ExportThenImportIntoAnEmptyCollectionGivesTheSameFilesByteForByte) {
+  test::writeBytes(categoryFile(dir.path()), categoriesOf({"a <&> \"b\"", "空的", "中文/斜线"}));
+  test::writeBytes(siteFile(dir.path(), 0), test::siteRecord("x & y", "https://example.org/?q=1&r=\"2\"") +
+                                                 test::siteRecord("x & y", "https://example.org/?q=1&r=\"2\""));
+  test::writeBytes(siteFile(dir.path(), 2), test::siteRecord("\xD6\xD0\xCE\xC4", "ftp://example.org/"));
+  const std::filesystem::path exported = dir / "导出.html";
+  ASSERT_EQ(exportBookmarks(nativeFileSystem(), dir.path(), exported).status, ExportOutcome::Status::done);
+  EXPECT_FALSE(std::filesystem::exists(dir / "导出.html.tmp"));
+
+  test::TempDir empty;
+  ASSERT_EQ(importBookmarks(nativeFileSystem(), empty.path(), test::readBytes(exported)).status, Status::done);
+  for (const char* name : {"wwww.dat", "0.dat", "2.dat"})
+    EXPECT_EQ(test::readBytes(empty / name), test::readBytes(dir / name)) << name;
+  EXPECT_FALSE(std::filesystem::exists(empty / "1.dat"));
+}
+
+// Every point an import can be stopped at leaves the old collection or the whole import, once start-up has run.
+TEST_F(BookmarkImportTest, AStopAtAnyStepLeavesTheOldCollectionOrTheWholeImport) {
+  const std::string bookmarks = fixtureBytes("firefox-nested-folders.html");
+  const std::string oldCategories = categoriesOf({"书签工具栏"});
+  const std::string oldSites = test::siteFileOf({"old"});
+  test::TempDir reference;
+  test::writeBytes(categoryFile(reference.path()), oldCategories);
+  test::writeBytes(siteFile(reference.path(), 0), oldSites);
+  const std::string before = collectionListing(reference.path());
+  ASSERT_EQ(importBookmarks(nativeFileSystem(), reference.path(), bookmarks).status, Status::done);
+  const std::string after = collectionListing(reference.path());
+
+  bool reachedTheEnd = false;
+  for (int step = 1; !reachedTheEnd; ++step) {
+    SCOPED_TRACE(step);
+    test::TempDir data;
+    test::writeBytes(categoryFile(data.path()), oldCategories);
+    test::writeBytes(siteFile(data.path(), 0), oldSites);
+    test::FaultyFileSystem fs;
+    fs.faultAt(step, test::FaultyFileSystem::Fault::crash);
+    try {
+      reachedTheEnd = importBookmarks(fs, data.path(), bookmarks).status == Status::done;
+    } catch (const test::FaultyFileSystem::Crash&) {
+    }
+    ASSERT_TRUE(finishPendingChange(nativeFileSystem(), data.path()));
+    const std::string listing = collectionListing(data.path());
+    EXPECT_TRUE(listing == before || listing == after) << listing;
+  }
+}
+
+TEST_F(BookmarkImportTest, AFailedWriteChangesNothing) {
+  test::writeBytes(categoryFile(dir.path()), categoriesOf({"书签工具栏"}));
+  const std::string before = collectionListing(dir.path());
+  test::FaultyFileSystem fs;
+  fs.failWhen([](const std::string& step) { return step.find("imp-1.tmp") != std::string::npos; });
+  EXPECT_EQ(importBookmarks(fs, dir.path(), fixtureBytes("firefox-nested-folders.html")).status, Status::writeFailed);
+  EXPECT_EQ(collectionListing(dir.path()), before);
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+    EXPECT_EQ(entry.path().extension(), ".dat") << entry.path();
+}
+
+}  // namespace
+}  // namespace tarvola
