@@ -39,8 +39,10 @@ class Renumbering {
   }
 
   void putBack() {
-    for (auto it = done_.rbegin(); it != done_.rend(); ++it) fs_.renameNoReplace(it->to, it->from);
-    done_.clear();
+    while (!done_.empty()) {
+      fs_.renameNoReplace(done_.back().to, done_.back().from);
+      done_.pop_back();
+    }
   }
 
  private:

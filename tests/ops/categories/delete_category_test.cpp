@@ -33,7 +33,7 @@ class DeleteCategoryTest : public ::testing::Test {
     start({{"wwww.dat", categoryFileOf({"A", "B", "C"})}, {"0.dat", kSitesOfA}, {"1.dat", kSitesOfB},
            {"2.dat", kSitesOfC}});
   }
-  void remove(int position, bool ok = true) {
+  void deleteAt(int position, bool ok = true) {
     host.select(ListBox::List1, position);
     host.answerConfirm(ok);
     scwzlb_Click(host, nativeFileSystem());
@@ -56,7 +56,7 @@ TEST_F(DeleteCategoryTest, NoSelectionShowsNoMessageAndChangesNothing) {
 TEST_F(DeleteCategoryTest, CancelChangesNoByteAndKeepsTheListAndItsSelection) {
   startWithThree();
   const test::Files before = files();
-  remove(1, false);
+  deleteAt(1, false);
   ASSERT_EQ(host.confirmations().size(), 1u);
   EXPECT_EQ(host.confirmations()[0].text, "您是否真的删除所选网站类别及其所属网站？");
   EXPECT_EQ(host.confirmations()[0].title, "提示");
@@ -71,7 +71,7 @@ TEST_F(DeleteCategoryTest, DeletingTheFirstMovesEveryLaterSiteFileDown) {
   host.setCaption("A");
   host.setToolTip(ListBox::List1, "A");
   host.setToolTip(ListBox::List2, "http://a1.example/");
-  remove(0);
+  deleteAt(0);
   EXPECT_EQ(files(), (test::Files{{"wwww.dat", categoryFileOf({"B", "C"})}, {"0.dat", kSitesOfB}, {"1.dat", kSitesOfC}}));
   EXPECT_EQ(host.items(ListBox::List1), (Names{"B", "C"}));
   EXPECT_EQ(host.selectedIndex(ListBox::List1), -1);
@@ -86,28 +86,28 @@ TEST_F(DeleteCategoryTest, DeletingTheFirstMovesEveryLaterSiteFileDown) {
 
 TEST_F(DeleteCategoryTest, DeletingTheSecondLeavesTheFirstSiteFileAlone) {
   startWithThree();
-  remove(1);
+  deleteAt(1);
   EXPECT_EQ(files(), (test::Files{{"wwww.dat", categoryFileOf({"A", "C"})}, {"0.dat", kSitesOfA}, {"1.dat", kSitesOfC}}));
   EXPECT_EQ(host.items(ListBox::List1), (Names{"A", "C"}));
 }
 
 TEST_F(DeleteCategoryTest, DeletingTheLastRenamesNoSiteFile) {
   startWithThree();
-  remove(2);
+  deleteAt(2);
   EXPECT_EQ(files(), (test::Files{{"wwww.dat", categoryFileOf({"A", "B"})}, {"0.dat", kSitesOfA}, {"1.dat", kSitesOfB}}));
   EXPECT_EQ(host.items(ListBox::List1), (Names{"A", "B"}));
 }
 
 TEST_F(DeleteCategoryTest, DeletingTheOnlyCategoryLeavesAnEmptyCategoryFile) {
   start({{"wwww.dat", categoryFileOf({"A"})}, {"0.dat", kSitesOfA}});
-  remove(0);
+  deleteAt(0);
   EXPECT_EQ(files(), (test::Files{{"wwww.dat", ""}}));
   EXPECT_TRUE(host.items(ListBox::List1).empty());
 }
 
 TEST_F(DeleteCategoryTest, AMissingSiteFileInTheMiddleIsSkipped) {
   start({{"wwww.dat", categoryFileOf({"A", "B", "C"})}, {"0.dat", kSitesOfA}, {"2.dat", kSitesOfC}});
-  remove(0);
+  deleteAt(0);
   EXPECT_EQ(files(), (test::Files{{"wwww.dat", categoryFileOf({"B", "C"})}, {"1.dat", kSitesOfC}}));
   EXPECT_EQ(test::shownAfterRestart(dir.path()), (test::Shown{{"B", {}}, {"C", {"c1", "c2", "c3"}}}));
 }
@@ -116,7 +116,7 @@ TEST_F(DeleteCategoryTest, LeftOverTemporaryFilesLeakNothingAndAreGoneAfterwards
   startWithThree();
   test::writeBytes(dir / "kl.dat", categoryFileOf({"X", "Y", "Z", "W"}));
   test::writeBytes(dir / "ls.dat", siteFileOf({"old"}));
-  remove(1);
+  deleteAt(1);
   EXPECT_EQ(files(), (test::Files{{"wwww.dat", categoryFileOf({"A", "C"})}, {"0.dat", kSitesOfA}, {"1.dat", kSitesOfC}}));
 }
 
@@ -124,7 +124,7 @@ TEST_F(DeleteCategoryTest, TheSiteFileOfThePositionAfterTheLastMovesAlongAndLate
   startWithThree();
   test::writeBytes(dir / "3.dat", siteFileOf({"stray"}));
   test::writeBytes(dir / "4.dat", siteFileOf({"far"}));
-  remove(0);
+  deleteAt(0);
   EXPECT_EQ(files(), (test::Files{{"wwww.dat", categoryFileOf({"B", "C"})},
                                   {"0.dat", kSitesOfB},
                                   {"1.dat", kSitesOfC},
@@ -135,7 +135,7 @@ TEST_F(DeleteCategoryTest, TheSiteFileOfThePositionAfterTheLastMovesAlongAndLate
 TEST_F(DeleteCategoryTest, CopiesTheKeptRecordsAsBytesAndDropsAPartialLastRecord) {
   const std::string odd = categoryRecord("\xFF\x80\xFE\x30");
   start({{"wwww.dat", odd + categoryRecord("B") + odd + std::string(20, 'z')}});
-  remove(1);
+  deleteAt(1);
   EXPECT_EQ(files(), (test::Files{{"wwww.dat", odd + odd}}));
 }
 
@@ -143,7 +143,7 @@ TEST_F(DeleteCategoryTest, ASelectionPastTheFileDeletesNothingAndShowsTheFileAga
   startWithThree();
   test::writeBytes(dir / "wwww.dat", categoryFileOf({"A", "B"}));
   const test::Files before = files();
-  remove(2);
+  deleteAt(2);
   EXPECT_EQ(files(), before);
   EXPECT_EQ(host.items(ListBox::List1), (Names{"A", "B"}));
 }
@@ -151,7 +151,7 @@ TEST_F(DeleteCategoryTest, ASelectionPastTheFileDeletesNothingAndShowsTheFileAga
 TEST_F(DeleteCategoryTest, AMissingCategoryFileDeletesNoSiteFile) {
   startWithThree();
   std::filesystem::remove(dir / "wwww.dat");
-  remove(0);
+  deleteAt(0);
   EXPECT_EQ(files(), (test::Files{{"wwww.dat", ""}, {"0.dat", kSitesOfA}, {"1.dat", kSitesOfB}, {"2.dat", kSitesOfC}}));
   EXPECT_TRUE(host.items(ListBox::List1).empty());
 }
