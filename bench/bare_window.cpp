@@ -1,35 +1,55 @@
-// The floor of start-up: a bare Qt program that shows a window of the main
-// window's size with its two lists, the left one holding the same strings as
-// the program's category list, made in memory. The cheapest list Qt has is a
-// QListView over a QStringListModel with uniform row sizes: no item objects,
-// no file, no conversion from the code page. It ends right after the first frame.
+// The floor of start-up: the least program that shows what the program's first
+// window shows — the background picture, the icon, Qt's texts in Chinese, a
+// window of the main window's size with its two lists, the left one showing
+// the category file's records through the least model over its bytes. It
+// reads the file once, has no menus and no handlers, and ends right after the
+// first frame.
 #include <QApplication>
 #include <QListView>
-#include <QStringListModel>
+#include <QPixmap>
 #include <QWidget>
 
 #include "bench/first_frame.h"
+#include "bench/floor_files.h"
+#include "bench/floor_list_model.h"
+#include "store/data_files.h"
+#include "store/records.h"
+#include "ui/artwork.h"
+#include "ui/chinese_locale.h"
+
+namespace {
+
+class PictureWindow final : public QWidget {
+ public:
+  explicit PictureWindow(QPixmap picture) : picture_(std::move(picture)) {}
+
+ protected:
+  void paintEvent(QPaintEvent* /*event*/) override { tarvola::paintPicture(this, picture_); }
+
+ private:
+  QPixmap picture_;
+};
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
+  using namespace tarvola;
   if (argc != 2) return 2;
   QApplication app(argc, argv);
-  const int count = QString::fromLocal8Bit(argv[1]).toInt();
-  QStringList names;
-  names.reserve(count);
-  const QString prefix = QStringLiteral("网站类别 ");
-  for (int i = 0; i < count; ++i) names.append(prefix + QString::number(i).rightJustified(5, QLatin1Char('0')));
+  useChineseLocale(app);
+  app.setWindowIcon(programIcon());
 
-  QWidget window;
+  PictureWindow window(backgroundPicture());
   window.setFixedSize(389, 255);
   QListView* lists[] = {new QListView(&window), new QListView(&window)};
   lists[0]->setGeometry(20, 40, 121, 199);
   lists[1]->setGeometry(150, 40, 221, 199);
-  for (QListView* list : lists) {
-    list->setUniformItemSizes(true);
-    list->setModel(new QStringListModel(list));
-  }
-  static_cast<QStringListModel*>(lists[0]->model())->setStringList(names);
-  tarvola::bench::exitAfterFirstFrame(window);
+  auto* categories = new bench::FloorListModel(CategoryRecord::kLength, CategoryRecord::kLength, lists[0]);
+  categories->setBytes(bench::readWhole(categoryFile(pathFromUtf8(argv[1]))));
+  lists[0]->setModel(categories);
+  lists[1]->setModel(new bench::FloorListModel(SiteRecord::kLength, SiteRecord::kNameWidth, lists[1]));
+  for (QListView* list : lists) list->setUniformItemSizes(true);
+  bench::exitAfterFirstFrame(window);
   window.show();
   return app.exec();
 }

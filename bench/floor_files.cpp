@@ -61,14 +61,16 @@ void syncDirectory(const std::filesystem::path& dir) {
   directory.sync();
 }
 
-void renameDurably(const std::filesystem::path& from, const std::filesystem::path& to) {
+void renameOnly(const std::filesystem::path& from, const std::filesystem::path& to) {
   check(::rename(from.c_str(), to.c_str()) == 0, "rename");
+}
+
+void removeOnly(const std::filesystem::path& path) { check(::unlink(path.c_str()) == 0, "unlink"); }
+
+void renameDurably(const std::filesystem::path& from, const std::filesystem::path& to) {
+  renameOnly(from, to);
   syncDirectory(to.parent_path());
 }
 
-void removeDurably(const std::filesystem::path& path) {
-  check(::unlink(path.c_str()) == 0, "unlink");
-  syncDirectory(path.parent_path());
-}
 
 }  // namespace tarvola::bench

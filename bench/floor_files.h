@@ -33,7 +33,9 @@ class FloorFile {
 std::string readWhole(const std::filesystem::path& path);
 void writeDurably(const std::filesystem::path& path, std::string_view bytes);
 void renameDurably(const std::filesystem::path& from, const std::filesystem::path& to);
-void removeDurably(const std::filesystem::path& path);
+// A rename or a removal left for a later syncDirectory to make durable.
+void renameOnly(const std::filesystem::path& from, const std::filesystem::path& to);
+void removeOnly(const std::filesystem::path& path);
 void syncDirectory(const std::filesystem::path& dir);
 
 }  // namespace tarvola::bench

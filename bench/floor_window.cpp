@@ -1,19 +1,22 @@
 #include "bench/floor_window.h"
 
 #include <QListView>
-#include <QStringListModel>
 #include <QWidget>
+
+#include "bench/floor_list_model.h"
+#include "store/records.h"
 
 namespace tarvola::bench {
 
-FloorWindow::FloorWindow() : window_(std::make_unique<QWidget>()), lists_{}, models_{} {
+FloorWindow::FloorWindow() : window_(std::make_unique<QWidget>()) {
   window_->setFixedSize(389, 255);
   const QRect geometries[] = {{20, 40, 121, 199}, {150, 40, 221, 199}};
   for (int side = 0; side < 2; ++side) {
     QListView* list = lists_[side] = new QListView(window_.get());
     list->setGeometry(geometries[side]);
     list->setUniformItemSizes(true);
-    models_[side] = new QStringListModel(list);
+    models_[side] = side == 0 ? new FloorListModel(CategoryRecord::kLength, CategoryRecord::kLength, list)
+                              : new FloorListModel(SiteRecord::kLength, SiteRecord::kNameWidth, list);
     list->setModel(models_[side]);
   }
   window_->show();
@@ -21,8 +24,8 @@ FloorWindow::FloorWindow() : window_(std::make_unique<QWidget>()), lists_{}, mod
 
 FloorWindow::~FloorWindow() = default;
 
-void FloorWindow::fill(ListBox list, const QStringList& entries) {
-  models_[list == ListBox::List1 ? 0 : 1]->setStringList(entries);
+void FloorWindow::fill(ListBox list, std::string records) {
+  models_[list == ListBox::List1 ? 0 : 1]->setBytes(std::move(records));
 }
 
 void FloorWindow::showAddress(const QString& address) {

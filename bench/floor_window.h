@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include <QStringList>
 
@@ -8,28 +9,29 @@
 
 class QAbstractItemView;
 class QListView;
-class QStringListModel;
 class QWidget;
 
 namespace tarvola::bench {
 
-// The floor of filling a list: the cheapest list Qt has, a QListView over a
-// QStringListModel with uniform row sizes, in a shown window of the main
-// window's size with both lists where the main window has them. Filling a
-// list hands it strings already made.
+class FloorListModel;
+
+// The floor of filling a list: a QListView with uniform row sizes over the
+// least model that shows a file's records (FloorListModel), in a shown window
+// of the main window's size with both lists where the main window has them.
 class FloorWindow {
  public:
   FloorWindow();
   ~FloorWindow();
 
-  void fill(ListBox list, const QStringList& entries);
+  // Shows the records of a category file (List1) or a site file (List2).
+  void fill(ListBox list, std::string records);
   // A website's address in the caption and as the website list's tool tip.
   void showAddress(const QString& address);
 
  private:
   std::unique_ptr<QWidget> window_;
-  QListView* lists_[2];
-  QStringListModel* models_[2];
+  QListView* lists_[2]{};
+  FloorListModel* models_[2]{};
 };
 
 // What a list shows, row by row.

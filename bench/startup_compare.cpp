@@ -31,6 +31,7 @@ struct Run {
 
 Run runOnce(const std::vector<std::string>& command) {
   std::vector<char*> argv;
+  argv.reserve(command.size() + 1);
   for (const std::string& arg : command) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
   const auto start = std::chrono::steady_clock::now();
@@ -51,7 +52,7 @@ Run runOnce(const std::vector<std::string>& command) {
     std::fprintf(stderr, "%s failed (status %d)\n", argv[0], status);
     std::exit(1);
   }
-  return {std::chrono::duration<double, std::milli>(end - start).count(), usage.ru_maxrss / 1024.0};
+  return {std::chrono::duration<double, std::milli>(end - start).count(), static_cast<double>(usage.ru_maxrss) / 1024.0};
 }
 
 double median(std::vector<double> values) {
@@ -72,7 +73,7 @@ int main(int argc, char* argv[]) {
   tarvola::bench::ScratchDir data("startup");
   tarvola::bench::writeCollection(data.path(), categories, 0, 0);
   const std::vector<std::string> program = {(here / "tarvola_bench_startup").string(), data.path().string()};
-  const std::vector<std::string> floor = {(here / "tarvola_bench_bare_window").string(), std::to_string(categories)};
+  const std::vector<std::string> floor = {(here / "tarvola_bench_bare_window").string(), data.path().string()};
 
   // The first runs warm the caches: fonts, libraries, the data file.
   for (int i = 0; i < 2; ++i) {

@@ -31,12 +31,14 @@ std::string siteUrl(int index) { return numbered("http://www.site", index, ".exa
 
 std::vector<std::string> categoryNames(int count) {
   std::vector<std::string> names;
+  names.reserve(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) names.push_back(categoryName(i));
   return names;
 }
 
 std::vector<std::string> siteNames(int count) {
   std::vector<std::string> names;
+  names.reserve(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) names.push_back(siteName(i));
   return names;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds with warnings as errors and runs every test: the normal build, the same
 # suite under AddressSanitizer and UndefinedBehaviorSanitizer, the core alone
-# without Qt, and the core built for Windows and run under Wine.
+# without Qt, static analysis, a minute of fuzzing, and the core built for
+# Windows and run under Wine.
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 
@@ -24,4 +25,6 @@ run_suite() {
 run_suite build/debug -DTARVOLA_BUILD_BENCH=ON
 run_suite build/asan -DTARVOLA_SANITIZE=ON
 run_suite build/core -DTARVOLA_BUILD_UI=OFF
+"$root/scripts/analyze.sh"
+"$root/scripts/fuzz.sh" 60
 "$root/scripts/test-windows.sh"

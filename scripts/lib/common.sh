@@ -18,6 +18,8 @@ install_packages() {
 }
 
 build_packages=(cmake ninja-build g++ pkg-config libxml2-dev libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-translations-l10n libgl-dev fonts-noto-cjk)
+fuzz_packages=(clang-14 libclang-rt-14-dev)
+analysis_packages=(clang-tidy-14 cppcheck)
 
 # configure_and_build DIR [cmake options...]
 configure_and_build() {

@@ -23,7 +23,8 @@ namespace tarvola::test {
 namespace {
 
 // Runs `act` on the first widget that `find` returns, polling the event loop.
-void whenItAppears(std::function<QWidget*()> find, std::function<void(QWidget*)> act, int triesLeft = 500) {
+void whenItAppears(const std::function<QWidget*()>& find, const std::function<void(QWidget*)>& act,
+                   int triesLeft = 500) {
   QTimer::singleShot(triesLeft == 500 ? 0 : 10, [find, act, triesLeft] {
     if (QWidget* widget = find()) {
       act(widget);
@@ -129,7 +130,7 @@ QStringList shownBy(QWidget* dialog) {
   return {dialog->windowTitle(), QString(), QString()};
 }
 
-void answerDialogsAfter(QPointer<QWidget> previous, std::vector<DialogAnswer> answers) {
+void answerDialogsAfter(const QPointer<QWidget>& previous, std::vector<DialogAnswer> answers) {
   if (answers.empty()) return;
   whenItAppears(
       [previous] {

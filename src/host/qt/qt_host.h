@@ -22,6 +22,9 @@ class QtHost final : public Host {
 
   // Gives each list the model that shows what setItems hands it.
   QtHost(QWidget* window, QListView* list1, QListView* list2, std::filesystem::path dataDir);
+  // The models belong to the lists: a copy would share them.
+  QtHost(const QtHost&) = delete;
+  QtHost& operator=(const QtHost&) = delete;
 
   // Tests put a recorder in place of the browser.
   void setOpener(Opener opener) { opener_ = std::move(opener); }
