@@ -28,11 +28,8 @@ namespace {
 using test::categoryFileOf;
 using test::siteFileOf;
 
-constexpr std::uintmax_t kHuge = std::uintmax_t{100} << 30;
-
 void makeHuge(const std::filesystem::path& path, const std::string& start) {
-  test::writeBytes(path, start);
-  std::filesystem::resize_file(path, kHuge);
+  test::writeSparse(path, start, test::kHugeSize);
 }
 
 struct Case {
@@ -49,7 +46,7 @@ const Case kCases[] = {
        EXPECT_EQ(host.items(ListBox::List1).front(), "A");
        host.answerInput("B");
        wzlb_Click(host, nativeFileSystem());
-       EXPECT_EQ(std::filesystem::file_size(dir / "wwww.dat"), kHuge);
+       EXPECT_EQ(test::sizeOf(dir / "wwww.dat"), test::kHugeSize);
        EXPECT_EQ(host.items(ListBox::List1).size(), RecordFile::kMaxRecords);
      }},
     {"a 100 GB site file shows its first records",

@@ -81,8 +81,7 @@ TEST_F(RecordFileTest, RefusesToReplaceARecordNotThereWhole) {
 // A sparse file of any size: the first records are seen, nothing is read
 // whole, nothing is written.
 TEST_F(RecordFileTest, AHugeFileIsSeenThroughItsFirstRecordsAndNeverWritten) {
-  writeBytes(dir / "wwww.dat", std::string(40, 'a'));
-  std::filesystem::resize_file(dir / "wwww.dat", std::uintmax_t{100} << 30);
+  test::writeSparse(dir / "wwww.dat", std::string(40, 'a'), test::kHugeSize);
   std::optional<RecordFile> file = RecordFile::open(fs, dir / "wwww.dat", 40);
   ASSERT_TRUE(file);
   EXPECT_EQ(file->recordCount(), RecordFile::kMaxRecords);
@@ -91,7 +90,7 @@ TEST_F(RecordFileTest, AHugeFileIsSeenThroughItsFirstRecordsAndNeverWritten) {
   EXPECT_FALSE(file->readWholeFile());
   EXPECT_FALSE(file->append(std::string(40, 'b')));
   EXPECT_FALSE(replaceRecord(fs, dir / "wwww.dat", dir / "kl.dat", 1, std::string(40, 'b')));
-  EXPECT_EQ(std::filesystem::file_size(dir / "wwww.dat"), std::uintmax_t{100} << 30);
+  EXPECT_EQ(test::sizeOf(dir / "wwww.dat"), test::kHugeSize);
 }
 
 TEST_F(RecordFileTest, AFileThatCantBeWrittenIsReadAndNeverChanged) {

@@ -2,7 +2,10 @@
 
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <stdexcept>
+
+#include "store/file_system.h"
 
 namespace tarvola::test {
 
@@ -10,6 +13,19 @@ std::string readBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error("cannot read " + path.string());
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Through the program's own seam: the cross-built library's resize_file stops at 2 GB.
+void writeSparse(const std::filesystem::path& path, std::string_view start, std::uint64_t size) {
+  writeBytes(path, start);
+  const std::unique_ptr<File> file = nativeFileSystem().open(path, OpenMode::existing);
+  if (!file || !file->truncate(size)) throw std::runtime_error("cannot grow " + path.string());
+}
+
+std::uint64_t sizeOf(const std::filesystem::path& path) {
+  const std::unique_ptr<File> file = nativeFileSystem().open(path, OpenMode::readOnly);
+  if (!file || !file->size()) throw std::runtime_error("cannot size " + path.string());
+  return *file->size();
 }
 
 void writeBytes(const std::filesystem::path& path, std::string_view bytes) {
