@@ -76,7 +76,7 @@ ImportOutcome importBookmarks(FileSystem& fs, const std::filesystem::path& dataD
     return outcome;
   };
   if (!finishPendingChange(fs, dataDir)) return fail(Status::pendingChange, {});
-  const std::optional<std::string> categories = readWholeRecords(fs, categoryFile(dataDir), CategoryRecord::kLength);
+  const std::optional<std::string> categories = readChangeableRecords(fs, categoryFile(dataDir), CategoryRecord::kLength);
   if (!categories) return fail(Status::readFailed, "wwww.dat");
   const std::vector<std::string> shown = shownCategoryNames(*categories);
   outcome.plan = planImport(shown, std::get<BookmarkTree>(parsed), progress);
@@ -95,16 +95,18 @@ ImportOutcome importBookmarks(FileSystem& fs, const std::filesystem::path& dataD
   for (const auto& [position, records] : plan.appendedSites) {
     std::string content;
     if (position < existing) {
-      const std::optional<std::string> old = readWholeRecords(fs, siteFile(dataDir, position), SiteRecord::kLength);
+      const std::optional<std::string> old = readChangeableRecords(fs, siteFile(dataDir, position), SiteRecord::kLength);
       if (!old) return fail(Status::readFailed, siteFileName(position));
       content = *old;
     }
     content += records;
+    if (holdsTooManyRecords(content, SiteRecord::kLength)) return fail(Status::tooMany, siteFileName(position));
     if (!change.replaceWith(siteFileName(position), content)) return fail(Status::writeFailed, siteFileName(position));
   }
   if (!plan.newCategories.empty()) {
     std::string content = *categories;
     for (const CategoryRecord& record : plan.newCategories) content += record.bytes();
+    if (holdsTooManyRecords(content, CategoryRecord::kLength)) return fail(Status::tooMany, "wwww.dat");
     if (!change.replaceWith("wwww.dat", content)) return fail(Status::writeFailed, "wwww.dat");
   }
   if (!change.carryOut()) outcome.status = Status::unfinished;

@@ -17,7 +17,8 @@ struct ImportOutcome {
     done,
     unreadable,     // not a bookmark file: nothing changed
     pendingChange,  // an earlier change could not be finished: nothing changed
-    readFailed,     // a data file can't be read: nothing changed
+    readFailed,     // a data file can't be read or changed: nothing changed
+    tooMany,        // a file would hold more records than a list shows: nothing changed
     writeFailed,    // a temporary file can't be written: nothing changed
     unfinished,     // stopped half-way: the intent record finishes it at the next start
   };

@@ -23,6 +23,22 @@ std::optional<std::string> readWholeRecords(FileSystem& fs, const std::filesyste
   return file->readAll();
 }
 
+std::optional<std::string> readChangeableRecords(FileSystem& fs, const std::filesystem::path& path,
+                                                 std::size_t recordLength) {
+  std::optional<RecordFile> file = RecordFile::open(fs, path, recordLength, OpenMode::existing);
+  if (!file) {
+    if (fileExists(path)) return std::nullopt;
+    return std::string();
+  }
+  // A read-only file is never changed, nor one longer than the records a list shows.
+  if (!file->writable() || !file->seenWhole()) return std::nullopt;
+  return file->readAll();
+}
+
+bool holdsTooManyRecords(std::string_view records, std::size_t recordLength) {
+  return records.size() / recordLength > RecordFile::kMaxRecords;
+}
+
 std::vector<std::string> shownCategoryNames(std::string_view categoryRecords) {
   std::vector<std::string> names;
   for (std::size_t at = 0; at + CategoryRecord::kLength <= categoryRecords.size(); at += CategoryRecord::kLength)

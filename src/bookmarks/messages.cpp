@@ -77,7 +77,9 @@ std::string importReport(const ImportOutcome& outcome, const std::string& file) 
     case Status::done: return doneReport(outcome, file);
     case Status::unreadable: return unreadableReport(outcome.unreadable, file) + "\n";
     case Status::pendingChange: return "数据目录里有一次没有完成的更改，现在也无法完成它，未做任何更改。\n";
-    case Status::readFailed: return "无法读取数据文件 " + outcome.file + "，未做任何更改。\n";
+    case Status::readFailed: return "无法读取或更改数据文件 " + outcome.file + "，未做任何更改。\n";
+    case Status::tooMany:
+      return "导入后 " + outcome.file + " 将超过 32767 条记录，程序无法全部显示，未做任何更改。\n";
     case Status::writeFailed: return "无法在数据目录里写入 " + outcome.file + " 的新内容，未做任何更改。\n";
     case Status::unfinished: return "导入没能全部写完。下次启动 Tarvola 或本程序时会自动把它完成。\n";
   }

@@ -8,6 +8,7 @@
 #include "bookmarks/collection_listing.h"
 #include "store/change_intent.h"
 #include "store/data_files.h"
+#include "store/record_file.h"
 #include "store/records.h"
 #include "support/faulty_file_system.h"
 #include "support/file_bytes.h"
@@ -157,6 +158,20 @@ TEST_F(BookmarkImportTest, AFailedWriteChangesNothing) {
   EXPECT_EQ(collectionListing(dir.path()), before);
   for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
     EXPECT_EQ(entry.path().extension(), ".dat") << entry.path();
+}
+
+// A file the program would only show, never change, is never rewritten by an import either.
+TEST_F(BookmarkImportTest, AFileTheListCantHoldWholeIsNeverRewritten) {
+  const std::string full = std::string(RecordFile::kMaxRecords * CategoryRecord::kLength, ' ');
+  const std::vector<std::pair<std::string, Status>> cases = {{full, Status::tooMany},
+                                                             {full + categoriesOf({"more"}), Status::readFailed}};
+  for (const auto& [categories, status] : cases) {
+    test::TempDir data;
+    test::writeBytes(categoryFile(data.path()), categories);
+    EXPECT_EQ(importBookmarks(nativeFileSystem(), data.path(), fixtureBytes("no-charset-utf8.html")).status, status);
+    EXPECT_EQ(test::readBytes(categoryFile(data.path())), categories);
+    EXPECT_FALSE(std::filesystem::exists(siteFile(data.path(), RecordFile::kMaxRecords)));
+  }
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include "bookmarks/bookmarks_command.h"
 #include "bookmarks/import_plan.h"
 #include "bookmarks/web_address.h"
-#include "store/change_intent.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
@@ -50,31 +49,6 @@ TEST(BookmarkExportTest, TextIsEscapedAndEveryItemHasALineOfItsOwn) {
   EXPECT_NE(text.find("\n        <DT><A HREF=\"https://e.org/?a=1&amp;b=&quot;2&quot;\">a&lt;b&gt;</A>\n"),
             std::string::npos);
   EXPECT_NE(text.find("<DT><H3>空</H3>\n    <DL><p>\n    </DL><p>\n</DL><p>\n"), std::string::npos);
-}
-
-TEST(ChangeIntentTest, APendingChangeIsFinishedAndATornOneDropped) {
-  test::TempDir dir;
-  test::writeBytes(dir / "t.tmp", "new");
-  test::writeBytes(dir / "a.dat", "old");
-  test::writeBytes(dir / "b.dat", "moved");
-  test::writeBytes(dir / "wwww.intent", "r\tt.tmp\ta.dat\nm\tb.dat\tc.dat\nd\tgone.dat\t\nend\n");
-  ASSERT_TRUE(finishPendingChange(nativeFileSystem(), dir.path()));
-  EXPECT_EQ(test::readBytes(dir / "a.dat"), "new");
-  EXPECT_EQ(test::readBytes(dir / "c.dat"), "moved");
-  EXPECT_FALSE(std::filesystem::exists(dir / "wwww.intent"));
-  ASSERT_TRUE(finishPendingChange(nativeFileSystem(), dir.path()));
-
-  test::writeBytes(dir / "t.tmp", "torn");
-  test::writeBytes(dir / "wwww.intent", "r\tt.tmp\ta.dat\n");
-  ASSERT_TRUE(finishPendingChange(nativeFileSystem(), dir.path()));
-  EXPECT_EQ(test::readBytes(dir / "a.dat"), "new");
-  EXPECT_FALSE(std::filesystem::exists(dir / "wwww.intent"));
-
-  ASSERT_TRUE(carryOutChange(nativeFileSystem(), dir.path(),
-                             {{ChangeStep::Kind::replace, "t.tmp", "a.dat"}, {ChangeStep::Kind::remove, "c.dat", ""}}));
-  EXPECT_EQ(test::readBytes(dir / "a.dat"), "torn");
-  EXPECT_FALSE(std::filesystem::exists(dir / "c.dat"));
-  EXPECT_FALSE(std::filesystem::exists(dir / "wwww.intent"));
 }
 
 std::string utf8(const std::filesystem::path& path) {

@@ -23,7 +23,7 @@ void CategoryFixture::rename(int position, const std::string& answer) {
   xgwzlb_Click(host, nativeFileSystem());
 }
 
-void CategoryFixture::remove(int position, bool ok) {
+void CategoryFixture::deleteAt(int position, bool ok) {
   host.select(ListBox::List1, position);
   host.answerConfirm(ok);
   scwzlb_Click(host, nativeFileSystem());

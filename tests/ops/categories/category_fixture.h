@@ -20,7 +20,7 @@ class CategoryFixture : public ::testing::Test {
   void start(const Files& files);
   void add(const std::string& answer);
   void rename(int position, const std::string& answer);
-  void remove(int position, bool ok = true);
+  void deleteAt(int position, bool ok = true);
   Files files() const { return filesIn(dir.path()); }
 
   // The one dialog shown asked for a category name, proposing defaultText.

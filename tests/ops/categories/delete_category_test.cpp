@@ -44,7 +44,7 @@ TEST_F(DeleteCategoryTest, NoSelectionShowsNoMessageAndChangesNothing) {
 TEST_F(DeleteCategoryTest, CancelChangesNoByteAndKeepsTheListAndItsSelection) {
   startWithThree();
   const test::Files before = files();
-  remove(1, false);
+  deleteAt(1, false);
   expectDeleteConfirmation();
   EXPECT_EQ(files(), before);
   EXPECT_EQ(host.rebuilds(ListBox::List1), 1);
@@ -57,7 +57,7 @@ TEST_F(DeleteCategoryTest, DeletingTheFirstMovesEveryLaterSiteFileDown) {
   host.setCaption("A");
   host.setToolTip(ListBox::List1, "A");
   host.setToolTip(ListBox::List2, "http://a1.example/");
-  remove(0);
+  deleteAt(0);
   EXPECT_EQ(files(), (test::Files{{"wwww.dat", categoryFileOf({"B", "C"})}, {"0.dat", kSitesOfB}, {"1.dat", kSitesOfC}}));
   EXPECT_EQ(host.items(ListBox::List1), (Names{"B", "C"}));
   EXPECT_EQ(host.selectedIndex(ListBox::List1), -1);
@@ -72,28 +72,28 @@ TEST_F(DeleteCategoryTest, DeletingTheFirstMovesEveryLaterSiteFileDown) {
 
 TEST_F(DeleteCategoryTest, DeletingTheSecondLeavesTheFirstSiteFileAlone) {
   startWithThree();
-  remove(1);
+  deleteAt(1);
   EXPECT_EQ(files(), (test::Files{{"wwww.dat", categoryFileOf({"A", "C"})}, {"0.dat", kSitesOfA}, {"1.dat", kSitesOfC}}));
   EXPECT_EQ(host.items(ListBox::List1), (Names{"A", "C"}));
 }
 
 TEST_F(DeleteCategoryTest, DeletingTheLastRenamesNoSiteFile) {
   startWithThree();
-  remove(2);
+  deleteAt(2);
   EXPECT_EQ(files(), (test::Files{{"wwww.dat", categoryFileOf({"A", "B"})}, {"0.dat", kSitesOfA}, {"1.dat", kSitesOfB}}));
   EXPECT_EQ(host.items(ListBox::List1), (Names{"A", "B"}));
 }
 
 TEST_F(DeleteCategoryTest, DeletingTheOnlyCategoryLeavesAnEmptyCategoryFile) {
   start({{"wwww.dat", categoryFileOf({"A"})}, {"0.dat", kSitesOfA}});
-  remove(0);
+  deleteAt(0);
   EXPECT_EQ(files(), (test::Files{{"wwww.dat", ""}}));
   EXPECT_TRUE(host.items(ListBox::List1).empty());
 }
 
 TEST_F(DeleteCategoryTest, AMissingSiteFileInTheMiddleIsSkipped) {
   start({{"wwww.dat", categoryFileOf({"A", "B", "C"})}, {"0.dat", kSitesOfA}, {"2.dat", kSitesOfC}});
-  remove(0);
+  deleteAt(0);
   EXPECT_EQ(files(), (test::Files{{"wwww.dat", categoryFileOf({"B", "C"})}, {"1.dat", kSitesOfC}}));
   EXPECT_EQ(test::shownAfterRestart(dir.path()), (test::Shown{{"B", {}}, {"C", {"c1", "c2", "c3"}}}));
 }
@@ -102,7 +102,7 @@ TEST_F(DeleteCategoryTest, LeftOverTemporaryFilesLeakNothingAndAreGoneAfterwards
   startWithThree();
   test::writeBytes(dir / "kl.dat", categoryFileOf({"X", "Y", "Z", "W"}));
   test::writeBytes(dir / "ls.dat", siteFileOf({"old"}));
-  remove(1);
+  deleteAt(1);
   EXPECT_EQ(files(), (test::Files{{"wwww.dat", categoryFileOf({"A", "C"})}, {"0.dat", kSitesOfA}, {"1.dat", kSitesOfC}}));
 }
 
@@ -110,7 +110,7 @@ TEST_F(DeleteCategoryTest, TheSiteFileOfThePositionAfterTheLastMovesAlongAndLate
   startWithThree();
   test::writeBytes(dir / "3.dat", siteFileOf({"stray"}));
   test::writeBytes(dir / "4.dat", siteFileOf({"far"}));
-  remove(0);
+  deleteAt(0);
   EXPECT_EQ(files(), (test::Files{{"wwww.dat", categoryFileOf({"B", "C"})},
                                   {"0.dat", kSitesOfB},
                                   {"1.dat", kSitesOfC},
@@ -121,7 +121,7 @@ TEST_F(DeleteCategoryTest, TheSiteFileOfThePositionAfterTheLastMovesAlongAndLate
 TEST_F(DeleteCategoryTest, CopiesTheKeptRecordsAsBytesAndDropsAPartialLastRecord) {
   const std::string odd = categoryRecord("\xFF\x80\xFE\x30");
   start({{"wwww.dat", odd + categoryRecord("B") + odd + std::string(20, 'z')}});
-  remove(1);
+  deleteAt(1);
   EXPECT_EQ(files(), (test::Files{{"wwww.dat", odd + odd}}));
 }
 
@@ -129,7 +129,7 @@ TEST_F(DeleteCategoryTest, ASelectionPastTheFileDeletesNothingAndShowsTheFileAga
   startWithThree();
   test::writeBytes(dir / "wwww.dat", categoryFileOf({"A", "B"}));
   const test::Files before = files();
-  remove(2);
+  deleteAt(2);
   EXPECT_EQ(files(), before);
   EXPECT_EQ(host.items(ListBox::List1), (Names{"A", "B"}));
 }
@@ -137,7 +137,7 @@ TEST_F(DeleteCategoryTest, ASelectionPastTheFileDeletesNothingAndShowsTheFileAga
 TEST_F(DeleteCategoryTest, AMissingCategoryFileDeletesNoSiteFile) {
   startWithThree();
   std::filesystem::remove(dir / "wwww.dat");
-  remove(0);
+  deleteAt(0);
   EXPECT_EQ(files(), (test::Files{{"wwww.dat", ""}, {"0.dat", kSitesOfA}, {"1.dat", kSitesOfB}, {"2.dat", kSitesOfC}}));
   EXPECT_TRUE(host.items(ListBox::List1).empty());
 }
