@@ -30,23 +30,9 @@ fi
 echo "No cached libxml2 for Windows at $prefix: building it from Debian's source package." >&2
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tarvola-libxml2.XXXXXX")
-sources_file=/etc/apt/sources.list.d/tarvola-libxml2-src.sources
-sudo=()
-[[ $(id -u) -ne 0 ]] && sudo=(sudo)
-cleanup() {
-  if [[ -f $sources_file ]]; then
-    "${sudo[@]}" rm -f "$sources_file"
-    "${sudo[@]}" apt-get update -qq >&2 || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'rm -rf "$work"' EXIT
 
-sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources | "${sudo[@]}" tee "$sources_file" >/dev/null
-"${sudo[@]}" apt-get update -qq >&2
-(cd "$work" && apt-get source -qq "libxml2=$version" >&2)
-"${sudo[@]}" rm -f "$sources_file"
-"${sudo[@]}" apt-get update -qq >&2
+fetch_debian_source libxml2 "$version" "$work"
 source_dir=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'libxml2-*' | head -1)
 
 toolchain=$work/toolchain.cmake

@@ -59,28 +59,10 @@ say "This takes about 20-30 minutes on 2 cores (later runs use the cache)."
 started=$(date +%s)
 mkdir -p "$cache"
 work=$(mktemp -d "$cache/qt-build.XXXXXX")
-deb_src=/etc/apt/sources.list.d/tarvola-qt-source.sources
-sudo=()
-[[ $(id -u) -ne 0 ]] && sudo=(sudo)
+trap 'rm -rf "$work"' EXIT
 
-restore_apt_sources() {
-  if [[ -f $deb_src ]]; then
-    "${sudo[@]}" rm -f "$deb_src"
-    "${sudo[@]}" apt-get update -qq >&2 || true
-  fi
-}
-clean_up() {
-  restore_apt_sources
-  rm -rf "$work"
-}
-trap clean_up EXIT
-
-# The machine's deb lines as deb-src lines, only for the download.
 say "Fetching the source package qt6-base $qt_version"
-sed -n 's/^Types:.*/Types: deb-src/;p' /etc/apt/sources.list.d/debian.sources | "${sudo[@]}" tee "$deb_src" >/dev/null
-"${sudo[@]}" apt-get update -qq >&2
-(cd "$work" && apt-get source -qq "qt6-base=$qt_version" >&2)
-restore_apt_sources
+fetch_debian_source qt6-base "$qt_version" "$work"
 source_dir=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
 
 printf '%s' "$toolchain_text" >"$work/toolchain.cmake"

@@ -28,3 +28,19 @@ configure_and_build() {
   cmake -S "$root" -B "$root/$dir" -G Ninja "$@" >/dev/null
   cmake --build "$root/$dir"
 }
+
+# fetch_debian_source NAME VERSION DIR: Debian's source package NAME=VERSION,
+# unpacked in DIR. A deb-src entry made from the machine's own sources is
+# there for the download only: it is removed again whatever happens.
+fetch_debian_source() {
+  local name=$1 version=$2 dir=$3
+  local entry=/etc/apt/sources.list.d/tarvola-$name-source.sources
+  local sudo=()
+  [[ $(id -u) -ne 0 ]] && sudo=(sudo)
+  sed 's/^Types:.*/Types: deb-src/' /etc/apt/sources.list.d/debian.sources | "${sudo[@]}" tee "$entry" >/dev/null
+  local status=0
+  { "${sudo[@]}" apt-get update -qq && (cd "$dir" && apt-get source -qq "$name=$version"); } >&2 || status=$?
+  "${sudo[@]}" rm -f "$entry"
+  "${sudo[@]}" apt-get update -qq >&2 || true
+  return "$status"
+}
