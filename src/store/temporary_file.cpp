@@ -8,7 +8,8 @@ bool clearTemporaryFile(FileSystem& fs, const std::filesystem::path& temp) {
   if (fs.remove(temp) != FsStatus::failed) return true;
   for (int n = 1; n <= 100; ++n) {
     std::filesystem::path aside = temp;
-    aside += "." + std::to_string(n);
+    aside += '.';
+    aside += std::to_string(n);
     const FsStatus status = fs.renameNoReplace(temp, aside);
     if (status == FsStatus::ok || status == FsStatus::missing) return fs.syncDirectory(temp.parent_path());
     if (status == FsStatus::failed) return false;
