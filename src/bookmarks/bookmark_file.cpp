@@ -20,7 +20,7 @@ struct DocFree {
 };
 using Doc = std::unique_ptr<xmlDoc, DocFree>;
 
-constexpr std::size_t kLargestFile = 512u * 1024 * 1024;
+constexpr std::size_t kLargestFile = std::size_t{512} * 1024 * 1024;
 
 // The parser closes no <DT> at the next one: every link of a folder lies one
 // level deeper than the one before, and its default limit of 256 levels would

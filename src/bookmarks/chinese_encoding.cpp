@@ -2,7 +2,7 @@
 
 #include <libxml/encoding.h>
 
-#include <cstring>
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -32,11 +32,11 @@ std::size_t wholeCharacters(const unsigned char* bytes, std::size_t size) {
 
 int ansiToUtf8(unsigned char* out, int* outlen, const unsigned char* in, int* inlen) {
   // A byte becomes at most three bytes of UTF-8 (U+FFFD for damage).
-  const std::size_t room = static_cast<std::size_t>(*outlen);
+  const auto room = static_cast<std::size_t>(*outlen);
   const std::size_t take = wholeCharacters(in, std::min(static_cast<std::size_t>(*inlen), room / 3));
   const std::string utf8 = decodeAnsi(std::string_view(reinterpret_cast<const char*>(in), take));
   if (utf8.size() > room) return -1;
-  std::memcpy(out, utf8.data(), utf8.size());
+  std::copy(utf8.begin(), utf8.end(), out);
   *inlen = static_cast<int>(take);
   *outlen = static_cast<int>(utf8.size());
   return *outlen;

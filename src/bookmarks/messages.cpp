@@ -49,7 +49,7 @@ std::string doneReport(const ImportOutcome& outcome, const std::string& file) {
     text += skipsOf(plan.skipped, SkippedBookmark::Reason::addressTooLong, "地址超过 200 字节，放不下");
   }
   for (const auto& [from, to] : outcome.keptOrphans)
-    text += "数据目录里原有不属于任何分类的网站文件 " + from + "，已改名为 " + to + " 保留。\n";
+    text.append("数据目录里原有不属于任何分类的网站文件 ").append(from).append("，已改名为 ").append(to).append(" 保留。\n");
   return text;
 }
 

@@ -12,7 +12,7 @@ bool hasScheme(const QUrl& url) { return !url.scheme().isEmpty() && !url.scheme(
 }  // namespace
 
 QUrl browserUrl(const QString& address) {
-  const QUrl url(address, QUrl::TolerantMode);
+  QUrl url(address, QUrl::TolerantMode);
   if (hasScheme(url)) return url;
   return QUrl(QStringLiteral("http://") + address, QUrl::TolerantMode);
 }
