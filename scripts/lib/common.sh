@@ -21,6 +21,20 @@ build_packages=(cmake ninja-build g++ pkg-config libxml2-dev libgtest-dev libgmo
 fuzz_packages=(clang-14 libclang-rt-14-dev)
 analysis_packages=(clang-tidy-14 cppcheck)
 
+# A CMake toolchain for the libraries the Windows builds make from Debian's
+# source: the posix MinGW-w64 compilers and their sysroot.
+mingw_toolchain_text='set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+'
+
 # configure_and_build DIR [cmake options...]
 configure_and_build() {
   local dir=$1

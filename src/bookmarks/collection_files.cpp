@@ -13,26 +13,31 @@ bool fileExists(const std::filesystem::path& path) {
   return std::filesystem::exists(path, error) || error;
 }
 
-std::optional<std::string> readWholeRecords(FileSystem& fs, const std::filesystem::path& path,
-                                            std::size_t recordLength) {
+namespace {
+
+// Nothing when the file is there but can't be read, or when it must be
+// changeable and isn't: read-only, or longer than the records a list shows.
+std::optional<std::string> readRecords(FileSystem& fs, const std::filesystem::path& path, std::size_t recordLength,
+                                       bool toChange) {
   std::optional<RecordFile> file = RecordFile::open(fs, path, recordLength, OpenMode::existing);
   if (!file) {
     if (fileExists(path)) return std::nullopt;
     return std::string();
   }
+  if (toChange && (!file->writable() || !file->seenWhole())) return std::nullopt;
   return file->readAll();
+}
+
+}  // namespace
+
+std::optional<std::string> readWholeRecords(FileSystem& fs, const std::filesystem::path& path,
+                                            std::size_t recordLength) {
+  return readRecords(fs, path, recordLength, false);
 }
 
 std::optional<std::string> readChangeableRecords(FileSystem& fs, const std::filesystem::path& path,
                                                  std::size_t recordLength) {
-  std::optional<RecordFile> file = RecordFile::open(fs, path, recordLength, OpenMode::existing);
-  if (!file) {
-    if (fileExists(path)) return std::nullopt;
-    return std::string();
-  }
-  // A read-only file is never changed, nor one longer than the records a list shows.
-  if (!file->writable() || !file->seenWhole()) return std::nullopt;
-  return file->readAll();
+  return readRecords(fs, path, recordLength, true);
 }
 
 bool holdsTooManyRecords(std::string_view records, std::size_t recordLength) {
