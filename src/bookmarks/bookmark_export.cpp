@@ -5,11 +5,12 @@
 #include <memory>
 #include <optional>
 
-#include "bookmarks/collection_files.h"
 #include "bookmarks/xml_text.h"
+#include "ops/record_names.h"
 #include "store/atomic_rewrite.h"
-#include "store/change_intent.h"
 #include "store/data_files.h"
+#include "store/folder_change.h"
+#include "store/record_file.h"
 #include "store/records.h"
 
 namespace tarvola {
@@ -32,28 +33,28 @@ std::string escaped(const std::string& text) {
   return stringOf(result.get());
 }
 
+// What the window shows: every category's whole records, missing files as empty ones.
 std::optional<std::vector<ExportedCategory>> readCollection(FileSystem& fs, const std::filesystem::path& dataDir,
                                                             std::string& failedFile) {
-  const std::optional<std::string> categories = readWholeRecords(fs, categoryFile(dataDir), CategoryRecord::kLength);
-  if (!categories) {
-    failedFile = "wwww.dat";
-    return std::nullopt;
-  }
+  failedFile = kCategoryFileName;
+  const std::optional<std::string> categories =
+      readShownRecords(fs, categoryFile(dataDir), CategoryRecord::kLength, OpenMode::readOnly);
+  if (!categories) return std::nullopt;
+  const RecordNames<CategoryRecord> names(*categories);
   std::vector<ExportedCategory> collection;
-  for (const std::string& name : shownCategoryNames(*categories)) {
-    const int position = static_cast<int>(collection.size());
-    const std::optional<std::string> sites = readWholeRecords(fs, siteFile(dataDir, position), SiteRecord::kLength);
-    if (!sites) {
-      failedFile = std::to_string(position) + ".dat";
-      return std::nullopt;
-    }
-    ExportedCategory& category = collection.emplace_back(ExportedCategory{name, {}});
+  for (std::size_t position = 0; position < names.size(); ++position) {
+    failedFile = siteFileName(static_cast<int>(position));
+    const std::optional<std::string> sites = readShownRecords(
+        fs, siteFile(dataDir, static_cast<int>(position)), SiteRecord::kLength, OpenMode::readOnly);
+    if (!sites) return std::nullopt;
+    ExportedCategory& category = collection.emplace_back(ExportedCategory{names.at(position), {}});
     for (std::size_t at = 0; at < sites->size(); at += SiteRecord::kLength) {
       const SiteRecord site =
           SiteRecord::fromBytes(std::span<const char, SiteRecord::kLength>(sites->data() + at, SiteRecord::kLength));
       category.sites.push_back({site.shownName(), site.shownUrl()});
     }
   }
+  failedFile.clear();
   return collection;
 }
 
@@ -71,15 +72,19 @@ std::string bookmarkFileText(const std::vector<ExportedCategory>& collection) {
   return text;
 }
 
-ExportOutcome exportBookmarks(FileSystem& fs, const std::filesystem::path& dataDir,
-                              const std::filesystem::path& target) {
+ExportOutcome exportBookmarks(FileSystem& fs, const std::filesystem::path& dataDir, const std::filesystem::path& target,
+                              std::chrono::milliseconds patience) {
   using Status = ExportOutcome::Status;
   ExportOutcome outcome;
-  if (!finishPendingChange(fs, dataDir)) {
-    outcome.status = Status::pendingChange;
-    return outcome;
+  std::optional<std::vector<ExportedCategory>> collection;
+  {
+    const FolderChange change(fs, dataDir, patience);
+    if (change.state() != FolderChange::State::ready) {
+      outcome.status = change.state() == FolderChange::State::busy ? Status::busy : Status::pendingChange;
+      return outcome;
+    }
+    collection = readCollection(fs, dataDir, outcome.file);
   }
-  const std::optional<std::vector<ExportedCategory>> collection = readCollection(fs, dataDir, outcome.file);
   if (!collection) {
     outcome.status = Status::readFailed;
     return outcome;

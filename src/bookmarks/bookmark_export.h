@@ -1,9 +1,11 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "bookmarks/bookmark_import.h"
 #include "store/file_system.h"
 
 namespace tarvola {
@@ -22,15 +24,16 @@ struct ExportedCategory {
 std::string bookmarkFileText(const std::vector<ExportedCategory>& collection);
 
 struct ExportOutcome {
-  enum class Status { done, pendingChange, readFailed, writeFailed };
+  enum class Status { done, busy, pendingChange, readFailed, writeFailed };
   Status status = Status::done;
   std::string file;  // the file that failed
   std::size_t categories = 0;
   std::size_t sites = 0;
 };
 
-// Writes the whole collection to target: complete or not at all.
-ExportOutcome exportBookmarks(FileSystem& fs, const std::filesystem::path& dataDir,
-                              const std::filesystem::path& target);
+// Writes the whole collection to target: complete or not at all. The
+// collection is read under the folder's lock, so that it is read as one.
+ExportOutcome exportBookmarks(FileSystem& fs, const std::filesystem::path& dataDir, const std::filesystem::path& target,
+                              std::chrono::milliseconds patience = kToolPatience);
 
 }  // namespace tarvola

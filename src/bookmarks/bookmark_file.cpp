@@ -20,8 +20,6 @@ struct DocFree {
 };
 using Doc = std::unique_ptr<xmlDoc, DocFree>;
 
-constexpr std::size_t kLargestFile = std::size_t{512} * 1024 * 1024;
-
 // The parser closes no <DT> at the next one: every link of a folder lies one
 // level deeper than the one before, and its default limit of 256 levels would
 // end a folder after some 250 links. The tree is walked without recursion, so
@@ -140,7 +138,7 @@ bool declaresBookmarkFile(xmlDoc* doc) {
 
 std::variant<BookmarkTree, UnreadableFile> parseBookmarkFile(std::string_view bytes) {
   using Reason = UnreadableFile::Reason;
-  if (bytes.size() > kLargestFile) return UnreadableFile{Reason::tooLarge, {}};
+  if (bytes.size() > kLargestBookmarkFile) return UnreadableFile{Reason::tooLarge, {}};
   registerChineseEncodings();
   xmlParserMaxDepth = kDeepestTree;
 

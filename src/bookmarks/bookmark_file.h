@@ -24,6 +24,9 @@ struct BookmarkTree {
   std::vector<Bookmark> links;
 };
 
+// Larger than any browser writes: refused by its size, before it is read.
+inline constexpr std::size_t kLargestBookmarkFile = std::size_t{512} * 1024 * 1024;
+
 struct UnreadableFile {
   enum class Reason { notBookmarkFile, unknownCharset, tooLarge };
   Reason reason;

@@ -1,68 +1,109 @@
 #include "bookmarks/bookmark_import.h"
 
-#include <memory>
+#include <map>
+#include <optional>
 
-#include "bookmarks/collection_files.h"
-#include "store/change_intent.h"
+#include "ops/record_names.h"
 #include "store/data_files.h"
+#include "store/folder_change.h"
+#include "store/record_file.h"
 #include "store/records.h"
 
 namespace tarvola {
 
 namespace {
 
-std::string siteFileName(int position) { return std::to_string(position) + ".dat"; }
+using Status = ImportOutcome::Status;
 
-// A name the program never reads as a site file, not taken yet.
-std::string orphanName(const std::filesystem::path& dataDir, int position) {
+// A name the program never reads as a site file, not taken yet. One that
+// can't be looked up counts as taken: it must not be overwritten.
+std::string orphanName(FolderChange& change, int position) {
   std::string name = "orphan-" + std::to_string(position) + ".dat";
-  for (int n = 2; fileExists(dataDir / name); ++n) name = "orphan-" + std::to_string(position) + "-" + std::to_string(n) + ".dat";
+  for (int n = 2; change.fs().lookUp(change.dataDir() / name) != FsStatus::missing; ++n)
+    name = "orphan-" + std::to_string(position) + "-" + std::to_string(n) + ".dat";
   return name;
 }
 
-bool writeFlushed(FileSystem& fs, const std::filesystem::path& path, std::string_view content) {
-  std::unique_ptr<File> file = fs.open(path, OpenMode::truncate);
-  return file && file->writeAt(0, content) && file->sync();
+// The whole records of a data file that is to get more: nothing unless it can
+// be rewritten (FolderChange::readToRewrite). A partial last record is dropped,
+// or the new ones would not line up.
+std::optional<std::string> recordsToExtend(FolderChange& change, std::string_view name, std::size_t recordLength) {
+  std::optional<std::string> bytes = change.readToRewrite(name, recordLength);
+  if (bytes) bytes->resize(bytes->size() / recordLength * recordLength);
+  return bytes;
 }
 
-class ChangeBuilder {
- public:
-  ChangeBuilder(FileSystem& fs, const std::filesystem::path& dataDir) : fs_(fs), dataDir_(dataDir) {}
-  ~ChangeBuilder() {
-    if (!committed_)
-      for (const std::string& temp : temps_) fs_.remove(dataDir_ / temp);
-  }
-  ChangeBuilder(const ChangeBuilder&) = delete;
-  ChangeBuilder& operator=(const ChangeBuilder&) = delete;
+bool holdsTooManyRecords(std::string_view records, std::size_t recordLength) {
+  return records.size() / recordLength > RecordFile::kMaxRecords;
+}
 
-  bool replaceWith(const std::string& target, std::string_view content) {
-    std::string temp = "imp-" + std::to_string(temps_.size()) + ".tmp";
-    temps_.push_back(temp);
-    if (!writeFlushed(fs_, dataDir_ / temp, content)) return false;
-    steps_.push_back({ChangeStep::Kind::replace, std::move(temp), target});
-    return true;
+// Every file the import writes, whole, before any is written: a bound that
+// would be passed stops it while nothing has changed.
+Status plannedFiles(FolderChange& change, const ImportPlan& plan, std::string_view categories, int existing,
+                    std::map<std::string, std::string>& files, std::string& failed) {
+  for (const auto& [position, records] : plan.appendedSites) {
+    const std::string name = siteFileName(position);
+    failed = name;
+    std::optional<std::string> content =
+        position < existing ? recordsToExtend(change, name, SiteRecord::kLength) : std::string();
+    if (!content) return Status::readFailed;
+    *content += records;
+    if (holdsTooManyRecords(*content, SiteRecord::kLength)) return Status::tooMany;
+    files[name] = std::move(*content);
   }
-  void move(const std::string& from, const std::string& to) {
-    steps_.push_back({ChangeStep::Kind::moveNoReplace, from, to});
-  }
-  bool carryOut() {
-    committed_ = true;
-    return steps_.empty() || carryOutChange(fs_, dataDir_, steps_);
-  }
+  if (plan.newCategories.empty()) return Status::done;
+  failed = kCategoryFileName;
+  std::string content(categories);
+  for (const CategoryRecord& record : plan.newCategories) content += record.bytes();
+  if (holdsTooManyRecords(content, CategoryRecord::kLength)) return Status::tooMany;
+  files[failed] = std::move(content);
+  return Status::done;
+}
 
- private:
-  FileSystem& fs_;
-  const std::filesystem::path& dataDir_;
-  std::vector<std::string> temps_;
-  std::vector<ChangeStep> steps_;
-  bool committed_ = false;
-};
+Status importUnder(FolderChange& change, const BookmarkTree& tree, const Progress& progress, ImportOutcome& outcome) {
+  if (change.state() != FolderChange::State::ready)
+    return change.state() == FolderChange::State::busy ? Status::busy : Status::pendingChange;
+  // What the collection holds now, read again under the lock.
+  outcome.file = kCategoryFileName;
+  const std::optional<std::string> categories =
+      recordsToExtend(change, kCategoryFileName, CategoryRecord::kLength);
+  if (!categories) return Status::readFailed;
+  const RecordNames<CategoryRecord> names(*categories);
+  std::vector<std::string> shown;
+  for (std::size_t i = 0; i < names.size(); ++i) shown.push_back(names.at(i));
+  outcome.plan = planImport(shown, tree, progress);
+  const int existing = static_cast<int>(shown.size());
+
+  std::map<std::string, std::string> files;
+  if (const Status planned = plannedFiles(change, outcome.plan, *categories, existing, files, outcome.file);
+      planned != Status::done)
+    return planned;
+  // A new category's place may hold a site file that belongs to no category:
+  // it must neither show under the new category nor be lost.
+  const int added = static_cast<int>(outcome.plan.newCategories.size());
+  for (int position = existing; position < existing + added; ++position) {
+    if (change.fs().lookUp(siteFile(change.dataDir(), position)) == FsStatus::missing) continue;
+    const std::string kept = orphanName(change, position);
+    change.move(siteFileName(position), kept);
+    outcome.keptOrphans.emplace_back(siteFileName(position), kept);
+  }
+  for (const auto& [name, content] : files) {
+    outcome.file = name;
+    if (!change.stage(name, content)) return Status::writeFailed;
+  }
+  outcome.file.clear();
+  switch (change.commit()) {
+    case ChangeOutcome::done: return Status::done;
+    case ChangeOutcome::notBegun: return Status::writeFailed;
+    case ChangeOutcome::unfinished: return Status::unfinished;
+  }
+  return Status::unfinished;
+}
 
 }  // namespace
 
 ImportOutcome importBookmarks(FileSystem& fs, const std::filesystem::path& dataDir, std::string_view bookmarkFile,
-                              const Progress& progress) {
-  using Status = ImportOutcome::Status;
+                              const Progress& progress, std::chrono::milliseconds patience) {
   ImportOutcome outcome;
   std::variant<BookmarkTree, UnreadableFile> parsed = parseBookmarkFile(bookmarkFile);
   if (auto* unreadable = std::get_if<UnreadableFile>(&parsed)) {
@@ -70,46 +111,8 @@ ImportOutcome importBookmarks(FileSystem& fs, const std::filesystem::path& dataD
     outcome.unreadable = *unreadable;
     return outcome;
   }
-  auto fail = [&outcome](Status status, std::string file) {
-    outcome.status = status;
-    outcome.file = std::move(file);
-    return outcome;
-  };
-  if (!finishPendingChange(fs, dataDir)) return fail(Status::pendingChange, {});
-  const std::optional<std::string> categories = readChangeableRecords(fs, categoryFile(dataDir), CategoryRecord::kLength);
-  if (!categories) return fail(Status::readFailed, "wwww.dat");
-  const std::vector<std::string> shown = shownCategoryNames(*categories);
-  outcome.plan = planImport(shown, std::get<BookmarkTree>(parsed), progress);
-  const ImportPlan& plan = outcome.plan;
-  const int existing = static_cast<int>(shown.size());
-
-  ChangeBuilder change(fs, dataDir);
-  // A new category's place may hold a site file that belongs to no category:
-  // it must neither show under the new category nor be lost.
-  for (int position = existing; position < existing + static_cast<int>(plan.newCategories.size()); ++position) {
-    if (!fileExists(siteFile(dataDir, position))) continue;
-    const std::string kept = orphanName(dataDir, position);
-    change.move(siteFileName(position), kept);
-    outcome.keptOrphans.emplace_back(siteFileName(position), kept);
-  }
-  for (const auto& [position, records] : plan.appendedSites) {
-    std::string content;
-    if (position < existing) {
-      const std::optional<std::string> old = readChangeableRecords(fs, siteFile(dataDir, position), SiteRecord::kLength);
-      if (!old) return fail(Status::readFailed, siteFileName(position));
-      content = *old;
-    }
-    content += records;
-    if (holdsTooManyRecords(content, SiteRecord::kLength)) return fail(Status::tooMany, siteFileName(position));
-    if (!change.replaceWith(siteFileName(position), content)) return fail(Status::writeFailed, siteFileName(position));
-  }
-  if (!plan.newCategories.empty()) {
-    std::string content = *categories;
-    for (const CategoryRecord& record : plan.newCategories) content += record.bytes();
-    if (holdsTooManyRecords(content, CategoryRecord::kLength)) return fail(Status::tooMany, "wwww.dat");
-    if (!change.replaceWith("wwww.dat", content)) return fail(Status::writeFailed, "wwww.dat");
-  }
-  if (!change.carryOut()) outcome.status = Status::unfinished;
+  FolderChange change(fs, dataDir, patience);
+  outcome.status = importUnder(change, std::get<BookmarkTree>(parsed), progress, outcome);
   return outcome;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -16,6 +17,7 @@ struct ImportOutcome {
   enum class Status {
     done,
     unreadable,     // not a bookmark file: nothing changed
+    busy,           // another change held the folder all along: nothing changed
     pendingChange,  // an earlier change could not be finished: nothing changed
     readFailed,     // a data file can't be read or changed: nothing changed
     tooMany,        // a file would hold more records than a list shows: nothing changed
@@ -30,8 +32,12 @@ struct ImportOutcome {
   std::vector<std::pair<std::string, std::string>> keptOrphans;
 };
 
+// How long the command waits for another change of the folder to end: the
+// window holds it for a moment at a time, another import for a few seconds.
+inline constexpr std::chrono::milliseconds kToolPatience{30000};
+
 // Adds a bookmark file's folders and links to the collection in one atomic change.
 ImportOutcome importBookmarks(FileSystem& fs, const std::filesystem::path& dataDir, std::string_view bookmarkFile,
-                              const Progress& progress = {});
+                              const Progress& progress = {}, std::chrono::milliseconds patience = kToolPatience);
 
 }  // namespace tarvola

@@ -1,13 +1,14 @@
 #include "bookmarks/bookmarks_command.h"
 
-#include <memory>
+#include <new>
 #include <optional>
-#include <system_error>
 
 #include "bookmarks/bookmark_export.h"
 #include "bookmarks/bookmark_import.h"
 #include "bookmarks/messages.h"
+#include "store/change_intent.h"
 #include "store/data_files.h"
+#include "store/whole_file.h"
 
 namespace tarvola {
 
@@ -43,27 +44,17 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& argu
   return line;
 }
 
-std::optional<std::string> readFile(FileSystem& fs, const std::filesystem::path& path) {
-  std::unique_ptr<File> file = fs.open(path, OpenMode::existing);
-  if (!file) return std::nullopt;
-  const std::optional<std::uint64_t> size = file->size();
-  if (!size || *size > std::string().max_size()) return std::nullopt;
-  std::string bytes(static_cast<std::size_t>(*size), '\0');
-  const std::optional<std::size_t> got = file->readAt(0, bytes);
-  if (!got) return std::nullopt;
-  bytes.resize(*got);
-  return bytes;
-}
-
 int runImport(FileSystem& fs, const std::filesystem::path& dataDir, const std::string& file, CommandOutput& output) {
-  const std::optional<std::string> bytes = readFile(fs, pathFromUtf8(file));
-  if (!bytes) {
-    output.report("无法读取文件“" + file + "”，未做任何更改。\n", true);
+  // Only read: a file of a read-only folder, or one another program holds open, imports too.
+  const WholeFile bookmarks = readWholeFile(fs, pathFromUtf8(file), kLargestBookmarkFile);
+  if (bookmarks.status != WholeFile::Status::read) {
+    output.report(unreadableFileReport(file, bookmarks.status == WholeFile::Status::tooLarge), true);
     return kFailed;
   }
-  const ImportOutcome outcome = importBookmarks(fs, dataDir, *bytes, [&output](std::size_t done, std::size_t all) {
-    if (all >= kProgressFrom) output.progress(progressLine(done, all));
-  });
+  const ImportOutcome outcome =
+      importBookmarks(fs, dataDir, bookmarks.bytes, [&output](std::size_t done, std::size_t all) {
+        if (all >= kProgressFrom) output.progress(progressLine(done, all));
+      });
   const bool failed = outcome.status != ImportOutcome::Status::done;
   output.report(importReport(outcome, file), failed);
   return failed ? kFailed : 0;
@@ -76,10 +67,8 @@ int runExport(FileSystem& fs, const std::filesystem::path& dataDir, const std::s
   return failed ? kFailed : 0;
 }
 
-}  // namespace
-
-int runBookmarksCommand(const std::vector<std::string>& arguments, const std::filesystem::path& defaultDataDir,
-                        FileSystem& fs, CommandOutput& output) {
+int runCommand(const std::vector<std::string>& arguments, const std::filesystem::path& defaultDataDir, FileSystem& fs,
+               CommandOutput& output) {
   const std::optional<CommandLine> line = parseCommandLine(arguments);
   if (line && line->help) {
     output.report(helpText(), false);
@@ -92,13 +81,30 @@ int runBookmarksCommand(const std::vector<std::string>& arguments, const std::fi
     return kBadCommandLine;
   }
   const std::filesystem::path dataDir = line->dataDir ? pathFromUtf8(*line->dataDir) : defaultDataDir;
-  std::error_code error;
-  if (!std::filesystem::is_directory(dataDir, error)) {
-    output.report("数据目录“" + line->dataDir.value_or(std::string(reinterpret_cast<const char*>(dataDir.u8string().c_str()))) + "”不存在或不是目录。\n", true);
+  if (!fs.isDirectory(dataDir)) {
+    output.report("数据目录“" + utf8Of(dataDir) + "”不存在或不是目录。\n", true);
     return kFailed;
   }
   const std::string& file = line->words.back();
-  return importing ? runImport(fs, dataDir, file, output) : runExport(fs, dataDir, file, output);
+  try {
+    return importing ? runImport(fs, dataDir, file, output) : runExport(fs, dataDir, file, output);
+  } catch (const std::bad_alloc&) {
+    // Before anything was written, or once the change was recorded: then the next start finishes it.
+    output.report(outOfMemoryReport(changePending(fs, dataDir)), true);
+    return kFailed;
+  }
+}
+
+}  // namespace
+
+int runBookmarksCommand(const std::vector<std::string>& arguments, const std::filesystem::path& defaultDataDir,
+                        FileSystem& fs, CommandOutput& output) {
+  try {
+    return runCommand(arguments, defaultDataDir, fs, output);
+  } catch (const std::bad_alloc&) {
+    output.report(outOfMemoryReport(false), true);
+    return kFailed;
+  }
 }
 
 }  // namespace tarvola

@@ -10,11 +10,15 @@ constexpr std::size_t kListedSkips = 10;
 
 std::string quoted(const std::string& text) { return "“" + text + "”"; }
 
+std::string tooLargeReport(const std::string& file) { return "书签文件" + quoted(file) + "太大（超过 512 MB），未做任何更改。"; }
+
+constexpr const char* kFolderBusy = "另一个程序（Tarvola 或本程序）正在更改这个数据目录，等了 30 秒仍未结束，";
+
 std::string unreadableReport(const UnreadableFile& unreadable, const std::string& file) {
   switch (unreadable.reason) {
     case UnreadableFile::Reason::unknownCharset:
       return "书签文件" + quoted(file) + "声明的字符集" + quoted(unreadable.charset) + "无法识别，未做任何更改。";
-    case UnreadableFile::Reason::tooLarge: return "书签文件" + quoted(file) + "太大（超过 512 MB），未做任何更改。";
+    case UnreadableFile::Reason::tooLarge: return tooLargeReport(file);
     case UnreadableFile::Reason::notBookmarkFile: break;
   }
   return quoted(file) + "不是浏览器的书签文件（HTML），未做任何更改。";
@@ -76,6 +80,7 @@ std::string importReport(const ImportOutcome& outcome, const std::string& file) 
   switch (outcome.status) {
     case Status::done: return doneReport(outcome, file);
     case Status::unreadable: return unreadableReport(outcome.unreadable, file) + "\n";
+    case Status::busy: return std::string(kFolderBusy) + "未做任何更改。\n";
     case Status::pendingChange: return "数据目录里有一次没有完成的更改，现在也无法完成它，未做任何更改。\n";
     case Status::readFailed: return "无法读取或更改数据文件 " + outcome.file + "，未做任何更改。\n";
     case Status::tooMany:
@@ -92,11 +97,21 @@ std::string exportReport(const ExportOutcome& outcome, const std::string& file) 
     case Status::done:
       return "已把 " + std::to_string(outcome.categories) + " 个分类、" + std::to_string(outcome.sites) +
              " 个网站导出到" + quoted(file) + "。\n";
+    case Status::busy: return std::string(kFolderBusy) + "没有导出。\n";
     case Status::pendingChange: return "数据目录里有一次没有完成的更改，现在也无法完成它，没有导出。\n";
     case Status::readFailed: return "无法读取数据文件 " + outcome.file + "，没有导出。\n";
     case Status::writeFailed: return "无法写入" + quoted(file) + "，原有的文件没有改变。\n";
   }
   return {};
+}
+
+std::string unreadableFileReport(const std::string& file, bool tooLarge) {
+  return (tooLarge ? tooLargeReport(file) : "无法读取文件" + quoted(file) + "，未做任何更改。") + "\n";
+}
+
+std::string outOfMemoryReport(bool unfinished) {
+  return unfinished ? "内存不足，没能全部写完。下次启动 Tarvola 或本程序时会自动把它完成。\n"
+                    : "内存不足，无法完成，未做任何更改。\n";
 }
 
 std::string progressLine(std::size_t done, std::size_t all) {

@@ -11,5 +11,8 @@ std::string helpText();
 std::string importReport(const ImportOutcome& outcome, const std::string& file);
 std::string exportReport(const ExportOutcome& outcome, const std::string& file);
 std::string progressLine(std::size_t done, std::size_t all);
+std::string unreadableFileReport(const std::string& file, bool tooLarge);
+// `unfinished`: the change was recorded and stopped half-way.
+std::string outOfMemoryReport(bool unfinished);
 
 }  // namespace tarvola

@@ -16,8 +16,7 @@ namespace {
 // Empty when the file can't be read.
 template <typename Record>
 std::shared_ptr<const ListEntries> shownNames(FileSystem& fs, const std::filesystem::path& path) {
-  std::optional<RecordFile> file = RecordFile::open(fs, path, Record::kLength);
-  std::optional<std::string> records = file ? file->readAll() : std::nullopt;
+  std::optional<std::string> records = readShownRecords(fs, path, Record::kLength, OpenMode::openOrCreate);
   return std::make_shared<RecordNames<Record>>(records ? std::move(*records) : std::string());
 }
 

@@ -3,8 +3,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "host/host.h"
+#include "store/file_system.h"
 
 namespace tarvola {
 
@@ -13,6 +16,7 @@ std::optional<std::filesystem::path> selectedSiteFile(const Host& host);
 
 // The website selected in List2, within the category selected in List1.
 struct SelectedWebsite {
+  int category;
   std::filesystem::path siteFile;
   int listPosition;
   std::uint64_t recordNumber;  // listPosition + 1
@@ -21,5 +25,18 @@ struct SelectedWebsite {
 // Nothing unless both lists have a selected entry: without a category there is
 // no site file to work on, only a name made from -1.
 std::optional<SelectedWebsite> selectedWebsite(const Host& host);
+
+// Another program may have changed the folder since a list was filled: a
+// handler acts on an entry only while the record at its place still shows
+// what the list shows. `record` is that record alone; `records` the file's
+// bytes, with it at the entry's place.
+bool listShowsRecord(const Host& host, ListBox list, int position, std::string_view record);
+bool listShowsRecordAt(const Host& host, ListBox list, int position, std::string_view records);
+// Read from wwww.dat.
+bool categoryStillListed(FileSystem& fs, const Host& host, int position);
+
+// After the folder was found changed under the window: List1 as the file
+// holds it now, List2 empty, so that no category shows another's websites.
+void showChangedFolder(Host& host, FileSystem& fs);
 
 }  // namespace tarvola

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <sstream>
 #include <string_view>
+
+#include "store/atomic_rewrite.h"
+#include "store/whole_file.h"
 
 namespace tarvola {
 
@@ -52,9 +54,11 @@ std::optional<ChangeStep::Kind> kindOf(std::string_view word) {
   return std::nullopt;
 }
 
+}  // namespace
+
 // One line a step, then a last line with the count and a checksum of all
 // before it: a torn or partial record is told apart from a whole one.
-std::string encode(const std::vector<ChangeStep>& steps) {
+std::string changeRecordText(const std::vector<ChangeStep>& steps) {
   std::string text(kHeader);
   for (const ChangeStep& step : steps) {
     text.append(wordOf(step.kind)).append(" ").append(step.from);
@@ -65,6 +69,8 @@ std::string encode(const std::vector<ChangeStep>& steps) {
   end << "end " << steps.size() << " " << std::hex << checksumOf(text) << "\n";
   return text + end.str();
 }
+
+namespace {
 
 std::optional<ChangeStep> decodeStep(const std::string& line) {
   std::istringstream in(line);
@@ -97,29 +103,7 @@ std::optional<std::vector<ChangeStep>> decode(std::string_view text) {
 }
 
 bool writeIntent(FileSystem& fs, const std::filesystem::path& dataDir, const std::vector<ChangeStep>& steps) {
-  const std::string text = encode(steps);
-  {
-    const std::unique_ptr<File> file = fs.open(changeIntentFile(dataDir), OpenMode::truncate);
-    if (!file || !file->writeAt(0, text) || !file->sync()) return false;
-  }
-  return fs.syncDirectory(dataDir);
-}
-
-struct IntentOnDisk {
-  bool there = false;
-  bool readable = false;
-  std::string text;
-};
-
-// An intent that is there but can't be read stays, to be finished later.
-IntentOnDisk readIntent(FileSystem& fs, const std::filesystem::path& dataDir) {
-  const std::unique_ptr<File> file = fs.open(changeIntentFile(dataDir), OpenMode::readOnly);
-  if (!file) return {fs.lookUp(changeIntentFile(dataDir)) != FsStatus::missing, false, {}};
-  const std::optional<std::uint64_t> size = file->size();
-  if (!size) return {true, false, {}};
-  std::string text(std::min(*size, kMaxIntentSize + 1), '\0');
-  if (file->readAt(0, text) != text.size()) return {true, false, {}};
-  return {true, true, std::move(text)};
+  return writeComplete(fs, changeIntentFile(dataDir), changeRecordText(steps)) && fs.syncDirectory(dataDir);
 }
 
 // Carries out a step unless it has happened already.
@@ -154,17 +138,24 @@ bool changePending(FileSystem& fs, const std::filesystem::path& dataDir) {
   return fs.open(changeIntentFile(dataDir), OpenMode::readOnly) != nullptr;
 }
 
-bool carryOutChange(FileSystem& fs, const std::filesystem::path& dataDir, const std::vector<ChangeStep>& steps) {
-  if (!finishPendingChange(fs, dataDir) || !std::ranges::all_of(steps, isValid)) return false;
-  return writeIntent(fs, dataDir, steps) && carryOut(fs, dataDir, steps) && removeIntent(fs, dataDir);
+ChangeOutcome carryOutChange(FileSystem& fs, const std::filesystem::path& dataDir,
+                             const std::vector<ChangeStep>& steps) {
+  if (!std::ranges::all_of(steps, isValid)) return ChangeOutcome::notBegun;
+  if (!writeIntent(fs, dataDir, steps)) {
+    // A torn intent is harmless, but a whole one that stayed would be redone.
+    return removeIntent(fs, dataDir) ? ChangeOutcome::notBegun : ChangeOutcome::unfinished;
+  }
+  return carryOut(fs, dataDir, steps) && removeIntent(fs, dataDir) ? ChangeOutcome::done : ChangeOutcome::unfinished;
 }
 
 bool finishPendingChange(FileSystem& fs, const std::filesystem::path& dataDir) {
-  const IntentOnDisk intent = readIntent(fs, dataDir);
-  if (!intent.there) return true;
-  if (!intent.readable) return false;
-  // A record that isn't whole was cut short before any step began: nothing to redo.
-  const std::optional<std::vector<ChangeStep>> steps = decode(intent.text);
+  const WholeFile intent = readWholeFile(fs, changeIntentFile(dataDir), kMaxIntentSize);
+  if (intent.status == WholeFile::Status::missing) return true;
+  // One that is there but can't be read stays, to be finished later.
+  if (intent.status == WholeFile::Status::failed) return false;
+  // A record that isn't whole was cut short before any step began: nothing to redo. Nor is damage.
+  const std::optional<std::vector<ChangeStep>> steps =
+      intent.status == WholeFile::Status::read ? decode(intent.bytes) : std::nullopt;
   if (steps && !carryOut(fs, dataDir, *steps)) return false;
   return removeIntent(fs, dataDir);
 }

@@ -17,15 +17,21 @@ struct ChangeStep {
   std::string to;    // replace / moveNoReplace: the target name; empty for remove
 };
 
+enum class ChangeOutcome {
+  done,
+  notBegun,    // nothing changed
+  unfinished,  // the intent stays: the next change or start finishes it
+};
+
 // Writes and flushes the intent, carries out the steps in order, flushes the
-// directory once, removes the intent. False when it could not be finished; the
-// intent then stays and start-up finishes it. A step is redone only while it
+// directory once, removes the intent. A step is redone only while it
 // has not happened: a replace or a move while its source is there (a move never
 // over an existing file), a remove while the file is there. So list moves only
 // of files that exist, and no step may bring back the source of an earlier one.
-bool carryOutChange(FileSystem& fs, const std::filesystem::path& dataDir, const std::vector<ChangeStep>& steps);
+// Only with no change pending (FolderChange sees to that).
+ChangeOutcome carryOutChange(FileSystem& fs, const std::filesystem::path& dataDir, const std::vector<ChangeStep>& steps);
 
-// Start-up, before wwww.dat is read. True when no change is pending afterwards.
+// Finishes a change that a kill or a power cut interrupted. True when no change is pending afterwards.
 bool finishPendingChange(FileSystem& fs, const std::filesystem::path& dataDir);
 
 // A change was begun and is not finished: until it is, a site file may hold
@@ -34,5 +40,8 @@ bool changePending(FileSystem& fs, const std::filesystem::path& dataDir);
 
 // The file that holds the intent while a change is carried out.
 std::filesystem::path changeIntentFile(const std::filesystem::path& dataDir);
+
+// The intent as it is written: one line a step, then the count and a checksum.
+std::string changeRecordText(const std::vector<ChangeStep>& steps);
 
 }  // namespace tarvola

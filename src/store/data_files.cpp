@@ -1,21 +1,39 @@
 #include "store/data_files.h"
 
-#include <string>
-
 namespace tarvola {
 
-std::filesystem::path categoryFile(const std::filesystem::path& dataDir) { return dataDir / "wwww.dat"; }
+namespace {
+
+constexpr std::string_view kWindowLockName = "tarvola.lock";
+constexpr std::string_view kChangeLockName = "wwww.lock";
+
+}  // namespace
+
+std::string siteFileName(int listPosition) { return std::to_string(listPosition) + ".dat"; }
+
+std::filesystem::path categoryFile(const std::filesystem::path& dataDir) { return dataDir / kCategoryFileName; }
 
 std::filesystem::path siteFile(const std::filesystem::path& dataDir, int listPosition) {
-  return dataDir / (std::to_string(listPosition) + ".dat");
+  return dataDir / siteFileName(listPosition);
 }
 
-std::filesystem::path tempCategoryFile(const std::filesystem::path& dataDir) { return dataDir / "kl.dat"; }
+std::filesystem::path tempCategoryFile(const std::filesystem::path& dataDir) { return dataDir / kTempCategoryFileName; }
 
-std::filesystem::path tempSiteFile(const std::filesystem::path& dataDir) { return dataDir / "ls.dat"; }
+std::filesystem::path tempSiteFile(const std::filesystem::path& dataDir) { return dataDir / kTempSiteFileName; }
+
+std::filesystem::path windowLockFile(const std::filesystem::path& dataDir) { return dataDir / kWindowLockName; }
+
+std::filesystem::path changeLockFile(const std::filesystem::path& dataDir) { return dataDir / kChangeLockName; }
+
+bool isLockFileName(std::string_view name) { return name == kWindowLockName || name == kChangeLockName; }
 
 std::filesystem::path pathFromUtf8(std::string_view utf8) {
   return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string utf8Of(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
 }
 
 }  // namespace tarvola

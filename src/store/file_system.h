@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -10,7 +11,10 @@ namespace tarvola {
 
 // Outcome of a file-system step. A missing file, and a target that is there
 // already, are told apart from other failures: redoing a step needs to know.
-enum class FsStatus { ok, missing, exists, failed };
+// `busy`: another program holds the file for a moment (Windows refuses to
+// replace or remove a file that a scanner or an indexer has open); worth
+// trying again shortly.
+enum class FsStatus { ok, missing, exists, busy, failed };
 
 // An open data file; closed when destroyed.
 class File {
@@ -26,6 +30,12 @@ class File {
   virtual bool sync() = 0;
 };
 
+// A lock held until it is destroyed; the system lets it go when the process ends, however it ends.
+class Lock {
+ public:
+  virtual ~Lock() = default;
+};
+
 enum class OpenMode {
   openOrCreate,  // a missing file is created empty
   existing,      // a missing file is not created
@@ -39,7 +49,12 @@ class FileSystem {
   virtual ~FileSystem() = default;
   // nullptr when the file can't be opened, is missing (OpenMode::existing,
   // readOnly) or is not a regular file: a directory or a FIFO is never opened.
-  virtual std::unique_ptr<File> open(const std::filesystem::path& path, OpenMode mode) = 0;
+  // `status` says why.
+  virtual std::unique_ptr<File> open(const std::filesystem::path& path, OpenMode mode, FsStatus& status) = 0;
+  std::unique_ptr<File> open(const std::filesystem::path& path, OpenMode mode) {
+    FsStatus status = FsStatus::ok;
+    return open(path, mode, status);
+  }
   // Removes a file, or an empty directory standing where a file should be.
   // On the disk only after syncDirectory.
   virtual FsStatus remove(const std::filesystem::path& path) = 0;
@@ -49,11 +64,20 @@ class FileSystem {
   virtual FsStatus replace(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
   // ok when a file, a directory or anything else has this name; failed when that can't be told.
   virtual FsStatus lookUp(const std::filesystem::path& path) = 0;
+  virtual bool isDirectory(const std::filesystem::path& path) = 0;
   // Puts the names of the directory (creates, renames, removes) on the disk.
   virtual bool syncDirectory(const std::filesystem::path& dir) = 0;
+  // Takes the exclusive lock of `lockFile`, made when missing, waiting up to
+  // `patience` while another holder has it (another process, or another lock
+  // of this one): then nullptr and `busy`. `failed` when no lock can be had
+  // there at all.
+  virtual std::unique_ptr<Lock> lock(const std::filesystem::path& lockFile, std::chrono::milliseconds patience,
+                                     FsStatus& status) = 0;
 };
 
-// The file system of the machine the program runs on.
+// The file system of the machine the program runs on, momentary refusals retried.
 FileSystem& nativeFileSystem();
+// The same, taking what the system answers at the first try.
+FileSystem& systemFileSystem();
 
 }  // namespace tarvola

@@ -1,5 +1,7 @@
 #include "store/file_system.h"
 
+#include "store/retrying_file_system.h"
+
 #ifdef _WIN32
 #include <windows.h>
 
@@ -8,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -20,11 +23,28 @@ namespace {
 
 bool isMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
-FsStatus statusOf(BOOL done) {
+// A file that is there and may be written, but was refused: another program has it open.
+bool isWritableFile(const std::filesystem::path& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY));
+}
+
+// Windows refuses to open, replace or remove a file that another program
+// holds: with a sharing or lock violation, or with access denied (a file held
+// without delete sharing, or one deleted but still open). Access denied to a
+// read-only file or a directory is no momentary refusal.
+FsStatus statusOf(BOOL done, std::initializer_list<const std::filesystem::path*> held = {}) {
   if (done) return FsStatus::ok;
   const DWORD error = GetLastError();
   if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) return FsStatus::exists;
-  return isMissing(error) ? FsStatus::missing : FsStatus::failed;
+  if (isMissing(error)) return FsStatus::missing;
+  if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return FsStatus::busy;
+  if (error == ERROR_ACCESS_DENIED) {
+    for (const std::filesystem::path* path : held) {
+      if (isWritableFile(*path)) return FsStatus::busy;
+    }
+  }
+  return FsStatus::failed;
 }
 
 class NativeFile final : public File {
@@ -87,18 +107,37 @@ class NativeFile final : public File {
   HANDLE handle_;
 };
 
+// Held as long as its handle is open. The locked byte lies far past any
+// content, so the file itself stays readable.
+class NativeLock final : public Lock {
+ public:
+  explicit NativeLock(HANDLE handle) : handle_(handle) {}
+  ~NativeLock() override { CloseHandle(handle_); }
+  NativeLock(const NativeLock&) = delete;
+  NativeLock& operator=(const NativeLock&) = delete;
+
+ private:
+  HANDLE handle_;
+};
+
+constexpr DWORD kLockedByteHigh = 0x7FFFFFFF;
+
 class NativeFileSystem final : public FileSystem {
  public:
-  std::unique_ptr<File> open(const std::filesystem::path& path, OpenMode mode) override {
+  using FileSystem::open;
+
+  std::unique_ptr<File> open(const std::filesystem::path& path, OpenMode mode, FsStatus& status) override {
     const DWORD disposition = mode == OpenMode::openOrCreate ? OPEN_ALWAYS
                               : mode == OpenMode::truncate   ? CREATE_ALWAYS
                                                              : OPEN_EXISTING;
     const DWORD access = mode == OpenMode::readOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
     HANDLE handle = CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, disposition,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    status = statusOf(handle != INVALID_HANDLE_VALUE, {&path});
     if (handle == INVALID_HANDLE_VALUE) return nullptr;
     if (GetFileType(handle) != FILE_TYPE_DISK) {
       CloseHandle(handle);
+      status = FsStatus::failed;
       return nullptr;
     }
     return std::make_unique<NativeFile>(handle);
@@ -106,25 +145,61 @@ class NativeFileSystem final : public FileSystem {
 
   FsStatus remove(const std::filesystem::path& path) override {
     if (DeleteFileW(path.c_str())) return FsStatus::ok;
-    if (GetLastError() == ERROR_ACCESS_DENIED && RemoveDirectoryW(path.c_str())) return FsStatus::ok;
-    return statusOf(FALSE);
+    if (GetLastError() == ERROR_ACCESS_DENIED && isDirectory(path)) return statusOf(RemoveDirectoryW(path.c_str()));
+    return statusOf(FALSE, {&path});
   }
 
   FsStatus renameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) override {
-    return statusOf(MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH));
+    return statusOf(MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH), {&from});
   }
 
   FsStatus replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
-    return statusOf(MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+    return statusOf(MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH),
+                    {&from, &to});
   }
 
   FsStatus lookUp(const std::filesystem::path& path) override {
     return statusOf(GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES);
   }
 
+  bool isDirectory(const std::filesystem::path& path) override {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+  }
+
   // Every move is written through, and NTFS logs a delete before it returns:
   // there is nothing left for a directory flush to do.
   bool syncDirectory(const std::filesystem::path&) override { return true; }
+
+  std::unique_ptr<Lock> lock(const std::filesystem::path& lockFile, std::chrono::milliseconds patience,
+                             FsStatus& status) override {
+    std::unique_ptr<Lock> held;
+    status = retryWhileBusy(patience, [&] { return tryLock(lockFile, held); });
+    return held;
+  }
+
+ private:
+  // A hidden file: it is no data of the user's.
+  static FsStatus tryLock(const std::filesystem::path& lockFile, std::unique_ptr<Lock>& held) {
+    HANDLE handle = CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_HIDDEN, nullptr);
+    // A read-only medium still lets the lock be taken on a lock file that is there.
+    if (handle == INVALID_HANDLE_VALUE)
+      handle = CreateFileW(lockFile.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, 0, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return FsStatus::failed;
+    OVERLAPPED at{};
+    at.OffsetHigh = kLockedByteHigh;
+    if (!LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) {
+      const DWORD error = GetLastError();
+      CloseHandle(handle);
+      return error == ERROR_LOCK_VIOLATION || error == ERROR_IO_PENDING ? FsStatus::busy : FsStatus::failed;
+    }
+    held = std::make_unique<NativeLock>(handle);
+    return FsStatus::ok;
+  }
+
 };
 
 #else
@@ -133,6 +208,19 @@ FsStatus statusOfErrno() {
   if (errno == EEXIST) return FsStatus::exists;
   return errno == ENOENT ? FsStatus::missing : FsStatus::failed;
 }
+
+// flock, not fcntl: its lock belongs to the open file, so two locks in one
+// process exclude each other as two processes do.
+class NativeLock final : public Lock {
+ public:
+  explicit NativeLock(int fd) : fd_(fd) {}
+  ~NativeLock() override { ::close(fd_); }
+  NativeLock(const NativeLock&) = delete;
+  NativeLock& operator=(const NativeLock&) = delete;
+
+ private:
+  int fd_;
+};
 
 // A rename is on the disk once the directory that holds the names is.
 bool syncDirectoryAt(const std::filesystem::path& dir) {
@@ -204,17 +292,24 @@ class NativeFile final : public File {
 
 class NativeFileSystem final : public FileSystem {
  public:
-  std::unique_ptr<File> open(const std::filesystem::path& path, OpenMode mode) override {
+  using FileSystem::open;
+
+  std::unique_ptr<File> open(const std::filesystem::path& path, OpenMode mode, FsStatus& status) override {
     int flags = mode == OpenMode::readOnly ? O_RDONLY : O_RDWR;
     if (mode == OpenMode::openOrCreate) flags |= O_CREAT;
     // Emptied only once it is known to be a regular file: O_TRUNC would act before the check.
     if (mode == OpenMode::truncate) flags |= O_CREAT;
     const int fd = openRegular(path, flags);
-    if (fd < 0) return nullptr;
+    if (fd < 0) {
+      status = statusOfErrno();
+      return nullptr;
+    }
     if (mode == OpenMode::truncate && ::ftruncate(fd, 0) != 0) {
+      status = statusOfErrno();
       ::close(fd);
       return nullptr;
     }
+    status = FsStatus::ok;
     return std::make_unique<NativeFile>(fd);
   }
 
@@ -250,14 +345,41 @@ class NativeFileSystem final : public FileSystem {
     return ::lstat(path.c_str(), &info) == 0 ? FsStatus::ok : statusOfErrno();
   }
 
+  bool isDirectory(const std::filesystem::path& path) override {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+  }
+
   bool syncDirectory(const std::filesystem::path& dir) override { return syncDirectoryAt(dir); }
+
+  std::unique_ptr<Lock> lock(const std::filesystem::path& lockFile, std::chrono::milliseconds patience,
+                             FsStatus& status) override {
+    std::unique_ptr<Lock> held;
+    status = retryWhileBusy(patience, [&] { return tryLock(lockFile, held); });
+    return held;
+  }
+
+ private:
+  static FsStatus tryLock(const std::filesystem::path& lockFile, std::unique_ptr<Lock>& held) {
+    int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
+    // A read-only medium still lets the lock be taken on a lock file that is there.
+    if (fd < 0) fd = ::open(lockFile.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return FsStatus::failed;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+      const FsStatus status = errno == EWOULDBLOCK ? FsStatus::busy : FsStatus::failed;
+      ::close(fd);
+      return status;
+    }
+    held = std::make_unique<NativeLock>(fd);
+    return FsStatus::ok;
+  }
 };
 
 #endif
 
 }  // namespace
 
-FileSystem& nativeFileSystem() {
+FileSystem& systemFileSystem() {
   static NativeFileSystem instance;
   return instance;
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "store/whole_file.h"
+
 namespace tarvola {
 
 std::optional<RecordFile> RecordFile::open(FileSystem& fs, const std::filesystem::path& path, std::size_t recordLength,
@@ -17,25 +19,22 @@ std::optional<RecordFile> RecordFile::open(FileSystem& fs, const std::filesystem
 
 std::optional<std::string> RecordFile::read(std::uint64_t r) {
   if (r < 1 || r > recordCount_) return std::nullopt;
-  std::string record(recordLength_, '\0');
-  const std::optional<std::size_t> count = file_->readAt((r - 1) * recordLength_, record);
-  if (count != recordLength_) return std::nullopt;
+  std::optional<std::string> record = readBytes(*file_, (r - 1) * recordLength_, recordLength_);
+  if (!record || record->size() != recordLength_) return std::nullopt;
   return record;
 }
 
 std::optional<std::string> RecordFile::readAll() {
-  std::string records(recordCount_ * recordLength_, '\0');
-  const std::optional<std::size_t> count = file_->readAt(0, records);
-  if (!count) return std::nullopt;
+  std::optional<std::string> records = readBytes(*file_, 0, recordCount_ * recordLength_);
   // The file may have shrunk since it was opened: keep the whole records that came.
-  records.resize(*count / recordLength_ * recordLength_);
+  if (records) records->resize(records->size() / recordLength_ * recordLength_);
   return records;
 }
 
 std::optional<std::string> RecordFile::readWholeFile() {
   if (!writable_ || !seenWhole()) return std::nullopt;
-  std::string bytes(size_, '\0');
-  if (file_->readAt(0, bytes) != bytes.size()) return std::nullopt;
+  std::optional<std::string> bytes = readBytes(*file_, 0, size_);
+  if (!bytes || bytes->size() != size_) return std::nullopt;
   return bytes;
 }
 
@@ -51,6 +50,13 @@ bool RecordFile::append(std::string_view record) {
   size_ = std::max(size_, at + recordLength_);
   recordCount_ = whole + 1;
   return true;
+}
+
+std::optional<std::string> readShownRecords(FileSystem& fs, const std::filesystem::path& path,
+                                            std::size_t recordLength, OpenMode mode) {
+  std::optional<RecordFile> file = RecordFile::open(fs, path, recordLength, mode);
+  if (file) return file->readAll();
+  return fs.lookUp(path) == FsStatus::missing ? std::optional<std::string>("") : std::nullopt;
 }
 
 std::optional<std::string> wholeRecordsWithout(std::string_view bytes, std::size_t recordLength, std::uint64_t r) {

@@ -57,6 +57,12 @@ class RecordFile {
   bool writable_;
 };
 
+// The records a list shows of a data file: its whole records, at most
+// kMaxRecords. "" when it is missing and `mode` doesn't make it; nothing when
+// it is there but can't be read.
+std::optional<std::string> readShownRecords(FileSystem& fs, const std::filesystem::path& path,
+                                            std::size_t recordLength, OpenMode mode);
+
 // The whole records of `bytes` but record r (1-based), copied as they are: a
 // field the codec can't read survives untouched, and a partial last record is
 // left out. Nothing when record r isn't there whole.

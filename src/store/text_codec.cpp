@@ -79,6 +79,10 @@ std::string fromWide(unsigned codePage, std::wstring_view wide) {
 
 }  // namespace
 
+std::wstring wideFromUtf8(std::string_view utf8) { return toWide(CP_UTF8, utf8); }
+
+std::string utf8FromWide(std::wstring_view wide) { return fromWide(CP_UTF8, wide); }
+
 std::string encodeAnsi(std::string_view utf8) { return fromWide(ansiCodePage(), toWide(CP_UTF8, utf8)); }
 
 std::string decodeAnsi(std::string_view ansi) { return fromWide(CP_UTF8, ansiToWide(ansi)); }

@@ -6,7 +6,7 @@
 
 #include "store/data_files.h"
 #include "store/record_file.h"
-#include "store/record_replacement.h"
+#include "store/folder_change.h"
 #include "support/faulty_file_system.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
@@ -58,28 +58,8 @@ TEST_F(RecordFileTest, AppendsRightAfterTheLastWholeRecord) {
   EXPECT_EQ(readBytes(dir / "wwww.dat"), std::string(40, 'a') + std::string(40, 'b') + std::string(40, 'd'));
 }
 
-TEST_F(RecordFileTest, ReplacesOneRecordThroughTheTemporaryFileAndNoOtherByte) {
-  std::string five;
-  for (char c : std::string("abcde")) five += std::string(250, c);
-  writeBytes(dir / "0.dat", five + "tail");
-  ASSERT_TRUE(replaceRecord(fs, dir / "0.dat", dir / "ls.dat", 3, std::string(250, 'X')));
-  std::string expected = five + "tail";
-  expected.replace(500, 250, std::string(250, 'X'));
-  EXPECT_EQ(readBytes(dir / "0.dat"), expected);
-  EXPECT_FALSE(std::filesystem::exists(dir / "ls.dat"));
-}
-
-TEST_F(RecordFileTest, RefusesToReplaceARecordNotThereWhole) {
-  writeBytes(dir / "0.dat", "");
-  EXPECT_FALSE(replaceRecord(fs, dir / "0.dat", dir / "ls.dat", 1, std::string(250, 'x')));
-  EXPECT_FALSE(replaceRecord(fs, dir / "0.dat", dir / "ls.dat", 0, std::string(250, 'x')));
-  EXPECT_FALSE(replaceRecord(fs, dir / "1.dat", dir / "ls.dat", 1, std::string(250, 'x')));
-  EXPECT_EQ(std::filesystem::file_size(dir / "0.dat"), 0u);
-  EXPECT_FALSE(std::filesystem::exists(dir / "1.dat"));
-}
-
 // A sparse file of any size: the first records are seen, nothing is read
-// whole, nothing is written.
+// whole, nothing is written, no rewrite takes it.
 TEST_F(RecordFileTest, AHugeFileIsSeenThroughItsFirstRecordsAndNeverWritten) {
   test::writeSparse(dir / "wwww.dat", std::string(40, 'a'), test::kHugeSize);
   std::optional<RecordFile> file = RecordFile::open(fs, dir / "wwww.dat", 40);
@@ -89,7 +69,7 @@ TEST_F(RecordFileTest, AHugeFileIsSeenThroughItsFirstRecordsAndNeverWritten) {
   EXPECT_EQ(file->readAll()->size(), RecordFile::kMaxRecords * 40);
   EXPECT_FALSE(file->readWholeFile());
   EXPECT_FALSE(file->append(std::string(40, 'b')));
-  EXPECT_FALSE(replaceRecord(fs, dir / "wwww.dat", dir / "kl.dat", 1, std::string(40, 'b')));
+  EXPECT_FALSE(FolderChange(fs, dir.path(), {}).readToRewrite("wwww.dat", 40));
   EXPECT_EQ(test::sizeOf(dir / "wwww.dat"), test::kHugeSize);
 }
 
@@ -102,7 +82,7 @@ TEST_F(RecordFileTest, AFileThatCantBeWrittenIsReadAndNeverChanged) {
   EXPECT_FALSE(file->writable());
   EXPECT_EQ(file->readAll(), std::string(40, 'a'));
   EXPECT_FALSE(file->append(std::string(40, 'b')));
-  EXPECT_FALSE(replaceRecord(faulty, dir / "wwww.dat", dir / "kl.dat", 1, std::string(40, 'b')));
+  EXPECT_FALSE(FolderChange(faulty, dir.path(), {}).readToRewrite("wwww.dat", 40));
   EXPECT_EQ(readBytes(dir / "wwww.dat"), std::string(40, 'a'));
 }
 

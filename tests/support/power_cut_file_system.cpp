@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "store/data_files.h"
 #include "support/file_bytes.h"
 
 namespace tarvola::test {
@@ -53,7 +54,7 @@ class ModelledFile final : public File {
 
 PowerCutFileSystem::PowerCutFileSystem(std::filesystem::path dir) : dir_(std::move(dir)) {
   for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(dir_)) {
-    if (!entry.is_regular_file()) continue;
+    if (!entry.is_regular_file() || isLockFileName(nameOf(entry.path()))) continue;
     const int id = nextId_++;
     liveNames_[nameOf(entry.path())] = id;
     durableContent_[id] = readBytes(entry.path());
@@ -92,9 +93,9 @@ void PowerCutFileSystem::flushNames() {
   pendingNames_.clear();
 }
 
-std::unique_ptr<File> PowerCutFileSystem::open(const std::filesystem::path& path, OpenMode mode) {
+std::unique_ptr<File> PowerCutFileSystem::open(const std::filesystem::path& path, OpenMode mode, FsStatus& status) {
   step();
-  std::unique_ptr<File> file = real_.open(path, mode);
+  std::unique_ptr<File> file = real_.open(path, mode, status);
   if (!file) return nullptr;
   const std::string name = nameOf(path);
   if (!liveNames_.contains(name)) {
@@ -140,6 +141,17 @@ FsStatus PowerCutFileSystem::replace(const std::filesystem::path& from, const st
 FsStatus PowerCutFileSystem::lookUp(const std::filesystem::path& path) {
   step();
   return real_.lookUp(path);
+}
+
+bool PowerCutFileSystem::isDirectory(const std::filesystem::path& path) {
+  step();
+  return real_.isDirectory(path);
+}
+
+std::unique_ptr<Lock> PowerCutFileSystem::lock(const std::filesystem::path& lockFile, std::chrono::milliseconds patience,
+                                               FsStatus& status) {
+  step();
+  return real_.lock(lockFile, patience, status);
 }
 
 bool PowerCutFileSystem::syncDirectory(const std::filesystem::path& dir) {

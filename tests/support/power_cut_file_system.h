@@ -34,12 +34,17 @@ class PowerCutFileSystem final : public FileSystem {
   // Every state a cut now may leave, each a whole directory.
   std::vector<Files> statesAfterCut() const;
 
-  std::unique_ptr<File> open(const std::filesystem::path& path, OpenMode mode) override;
+  using FileSystem::open;
+  std::unique_ptr<File> open(const std::filesystem::path& path, OpenMode mode, FsStatus& status) override;
   FsStatus remove(const std::filesystem::path& path) override;
   FsStatus renameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) override;
   FsStatus replace(const std::filesystem::path& from, const std::filesystem::path& to) override;
   FsStatus lookUp(const std::filesystem::path& path) override;
+  bool isDirectory(const std::filesystem::path& path) override;
   bool syncDirectory(const std::filesystem::path& dir) override;
+  // Locks keep no data: nothing of them is modelled.
+  std::unique_ptr<Lock> lock(const std::filesystem::path& lockFile, std::chrono::milliseconds patience,
+                             FsStatus& status) override;
 
   // Called by the files it opens.
   void step();

@@ -7,29 +7,18 @@
 
 #include <system_error>
 
+#include "store/text_codec.h"
+
 namespace tarvola {
 
 #ifdef _WIN32
-
-namespace {
-
-std::string utf8Of(const wchar_t* wide) {
-  const int count = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-  if (count <= 1) return {};
-  std::string text(static_cast<std::size_t>(count), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), count, nullptr, nullptr);
-  text.pop_back();
-  return text;
-}
-
-}  // namespace
 
 // argv holds the ANSI code page's idea of the arguments: a Chinese file name would not survive it.
 std::vector<std::string> programArguments(int, char*[]) {
   int count = 0;
   wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
   std::vector<std::string> arguments;
-  for (int i = 1; wide && i < count; ++i) arguments.push_back(utf8Of(wide[i]));
+  for (int i = 1; wide && i < count; ++i) arguments.push_back(utf8FromWide(wide[i]));
   LocalFree(wide);
   return arguments;
 }

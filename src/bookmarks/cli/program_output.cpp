@@ -7,18 +7,13 @@
 #include <cstdio>
 #include <string>
 
+#include "store/text_codec.h"
+
 namespace tarvola {
 
 namespace {
 
 #ifdef _WIN32
-
-std::wstring wideOf(const std::string& utf8) {
-  const int count = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(count), L'\0');
-  if (count > 0) MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), count);
-  return wide;
-}
 
 bool isRedirected(HANDLE handle) {
   const DWORD type = handle && handle != INVALID_HANDLE_VALUE ? GetFileType(handle) : FILE_TYPE_UNKNOWN;
@@ -36,7 +31,7 @@ class WindowsOutput final : public CommandOutput {
   void report(const std::string& text, bool failed) override {
     if (redirected_) return write(GetStdHandle(STD_OUTPUT_HANDLE), text);
     if (console_) return write(GetStdHandle(STD_OUTPUT_HANDLE), "\n" + text);
-    MessageBoxW(nullptr, wideOf(text).c_str(), L"Tarvola 书签", MB_OK | (failed ? MB_ICONERROR : MB_ICONINFORMATION));
+    MessageBoxW(nullptr, wideFromUtf8(text).c_str(), L"Tarvola 书签", MB_OK | (failed ? MB_ICONERROR : MB_ICONINFORMATION));
   }
   void progress(const std::string& text) override {
     if (redirected_ || console_) write(GetStdHandle(STD_ERROR_HANDLE), text);
@@ -46,7 +41,7 @@ class WindowsOutput final : public CommandOutput {
   void write(HANDLE handle, const std::string& text) {
     DWORD written = 0;
     if (!redirected_) {
-      const std::wstring wide = wideOf(text);
+      const std::wstring wide = wideFromUtf8(text);
       WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
       return;
     }

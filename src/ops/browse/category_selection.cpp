@@ -2,9 +2,10 @@
 
 #include <string>
 
+#include "ops/folder_access.h"
 #include "ops/list_refresh.h"
-#include "ops/pending_change.h"
 #include "ops/record_names.h"
+#include "ops/selection.h"
 #include "store/data_files.h"
 #include "store/records.h"
 #include "store/text_field.h"
@@ -16,6 +17,10 @@ void List1_Click(Host& host, FileSystem& fs) {
   if (position < 0) return;
   if (refuseWhileChangePending(host, fs)) {
     host.setItems(ListBox::List2, std::make_shared<RecordNames<SiteRecord>>(std::string()));
+    return;
+  }
+  if (!categoryStillListed(fs, host, position)) {
+    showChangedFolder(host, fs);
     return;
   }
   const std::string name = trimTrailingBlanks(host.itemText(ListBox::List1, position));

@@ -1,16 +1,15 @@
 #include "ops/browse/form_load.h"
 
+#include "ops/folder_access.h"
 #include "ops/list_refresh.h"
-#include "ops/pending_change.h"
-#include "store/change_intent.h"
 
 namespace tarvola {
 
-// An interrupted change is finished before the categories are read: they and
-// the site files are then wholly the old or wholly the new.
+// A change that a kill or a power cut interrupted is finished before the
+// categories are read: they and the site files are then wholly the old or
+// wholly the new.
 void Form_Load(Host& host, FileSystem& fs) {
-  finishPendingChange(fs, host.dataDirectory());
-  refuseWhileChangePending(host, fs);
+  { const WindowChange change(host, fs); }
   rebuildCategoryList(host, fs);
 }
 

@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "ops/pending_change.h"
+#include "ops/folder_access.h"
 #include "ops/selection.h"
 #include "store/record_file.h"
 #include "store/records.h"
@@ -14,15 +14,15 @@ namespace tarvola {
 namespace {
 
 // The record of the selected website, read again from its file. Nothing when no
-// category is selected or the record isn't there: the caption and the browser
-// must never get another website's address.
+// category is selected or the record isn't there, or is another website now:
+// the caption and the browser must never get another website's address.
 std::optional<SiteRecord> readSelectedWebsite(Host& host, FileSystem& fs) {
   const std::optional<SelectedWebsite> website = selectedWebsite(host);
   if (!website || refuseWhileChangePending(host, fs)) return std::nullopt;
   std::optional<RecordFile> file = RecordFile::open(fs, website->siteFile, SiteRecord::kLength);
   if (!file) return std::nullopt;
   const std::optional<std::string> bytes = file->read(website->recordNumber);
-  if (!bytes) return std::nullopt;
+  if (!bytes || !listShowsRecord(host, ListBox::List2, website->listPosition, *bytes)) return std::nullopt;
   return SiteRecord::fromBytes(std::span<const char, SiteRecord::kLength>(bytes->data(), SiteRecord::kLength));
 }
 

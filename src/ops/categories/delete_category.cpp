@@ -1,15 +1,70 @@
 #include "ops/categories/delete_category.h"
 
-#include "ops/categories/category_deletion.h"
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <string>
+
+#include "ops/folder_access.h"
 #include "ops/list_refresh.h"
+#include "ops/selection.h"
+#include "store/data_files.h"
+#include "store/record_file.h"
+#include "store/records.h"
+#include "store/temporary_file.h"
 
 namespace tarvola {
 
+namespace {
+
+// The deleted category's site file aside to ls.dat (which must be free), then
+// the site files of positions deleted + 1 to `last` each to the next lower
+// number, in ascending order. Only files that are there now: a redo then never
+// moves a file into a number that a later step fills. False when a file can't be looked up.
+bool moveSiteFilesDown(FolderChange& change, int deleted, int last) {
+  const auto moveIfThere = [&change](const std::string& from, std::string_view to) {
+    const FsStatus status = change.fs().lookUp(change.dataDir() / from);
+    if (status == FsStatus::ok) change.move(from, std::string(to));
+    return status != FsStatus::failed;
+  };
+  if (!moveIfThere(siteFileName(deleted), kTempSiteFileName)) return false;
+  for (int position = deleted; position < last; ++position) {
+    if (!moveIfThere(siteFileName(position + 1), siteFileName(position))) return false;
+  }
+  return true;
+}
+
+// The new category file and every renumbering go in one recorded change: an
+// interrupted one is finished at the next event or start, so a category is
+// never shown with another's websites. Nothing changes unless the category
+// at `position` is still the one the list shows.
+void deleteCategory(Host& host, FileSystem& fs, int position) {
+  WindowChange change(host, fs);
+  if (!change.ready()) return;
+  const std::optional<std::string> old = change.readToRewrite(kCategoryFileName, CategoryRecord::kLength);
+  if (!old || !listShowsRecordAt(host, ListBox::List1, position, *old)) return;
+  const std::optional<std::string> rest =
+      wholeRecordsWithout(*old, CategoryRecord::kLength, static_cast<std::uint64_t>(position) + 1);
+  const std::filesystem::path parked = tempSiteFile(host.dataDirectory());
+  if (!rest || !clearTemporaryFile(fs, parked)) return;
+  // The file of position `count`, which no category owns, moves along as well.
+  const std::uint64_t count = old->size() / CategoryRecord::kLength;
+  const int last = static_cast<int>(std::min<std::uint64_t>(count, std::numeric_limits<int>::max()));
+  if (!change.stage(std::string(kCategoryFileName), *rest, std::string(kTempCategoryFileName)) ||
+      !moveSiteFilesDown(change, position, last) || change.commit() != ChangeOutcome::done)
+    return;
+  // The deleted category's websites; what can't go now is cleared before ls.dat is used again.
+  clearTemporaryFile(fs, parked);
+}
+
+}  // namespace
+
 void scwzlb_Click(Host& host, FileSystem& fs) {
   const int position = host.selectedIndex(ListBox::List1);
-  if (position < 0) return;
+  if (position < 0 || refuseWhileChangePending(host, fs)) return;
   if (!host.confirm("您是否真的删除所选网站类别及其所属网站？", "提示")) return;
-  deleteCategory(fs, host.dataDirectory(), position);
+  deleteCategory(host, fs, position);
   rebuildCategoryList(host, fs);
 }
 

@@ -1,14 +1,13 @@
 #include "ops/categories/rename_category.h"
 
-#include <cstdint>
-#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "ops/categories/category_name_dialog.h"
+#include "ops/folder_access.h"
 #include "ops/list_refresh.h"
-#include "ops/pending_change.h"
+#include "ops/selection.h"
 #include "store/data_files.h"
-#include "store/record_replacement.h"
 #include "store/records.h"
 #include "store/text_field.h"
 
@@ -16,11 +15,17 @@ namespace tarvola {
 
 namespace {
 
-// Replaces the record of list position `position` only where it exists: the
-// file may have fewer records than the list shows, and must not grow.
-void renameCategory(FileSystem& fs, const std::filesystem::path& dataDir, int position, const std::string& name) {
-  replaceRecord(fs, categoryFile(dataDir), tempCategoryFile(dataDir), static_cast<std::uint64_t>(position) + 1,
-                CategoryRecord::withName(name).bytes());
+// Replaces the record of list position `position` only while it is the one
+// the list shows: the file may have fewer records than the list, or others
+// now, and must not grow. The rest of the file stays as it is.
+void renameCategory(Host& host, FileSystem& fs, int position, const std::string& name) {
+  WindowChange change(host, fs);
+  if (!change.ready()) return;
+  std::optional<std::string> bytes = change.readToRewrite(kCategoryFileName, CategoryRecord::kLength);
+  if (!bytes || !listShowsRecordAt(host, ListBox::List1, position, *bytes)) return;
+  bytes->replace(static_cast<std::size_t>(position) * CategoryRecord::kLength, CategoryRecord::kLength,
+                 CategoryRecord::withName(name).bytes());
+  change.rewrite(kCategoryFileName, kTempCategoryFileName, *bytes);
 }
 
 }  // namespace
@@ -29,7 +34,7 @@ void xgwzlb_Click(Host& host, FileSystem& fs) {
   const int position = host.selectedIndex(ListBox::List1);
   if (position < 0 || refuseWhileChangePending(host, fs)) return;
   const std::string name = askForCategoryName(host, trimTrailingBlanks(host.itemText(ListBox::List1, position)));
-  if (!name.empty()) renameCategory(fs, host.dataDirectory(), position, name);
+  if (!name.empty()) renameCategory(host, fs, position, name);
   // Also after Cancel: the list is read again, and so loses its selection.
   rebuildCategoryList(host, fs);
 }

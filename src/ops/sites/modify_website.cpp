@@ -3,12 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "ops/list_refresh.h"
-#include "ops/pending_change.h"
-#include "ops/selection.h"
+#include "ops/sites/website_change.h"
 #include "ops/sites/website_dialogs.h"
-#include "store/data_files.h"
-#include "store/record_replacement.h"
 #include "store/text_field.h"
 
 namespace tarvola {
@@ -21,10 +17,12 @@ void xgwz_Click(Host& host, FileSystem& fs) {
   const std::optional<SiteRecord> record =
       askForWebsite(host, "请输入新的网站名称", currentName, host.toolTip(ListBox::List2));
   if (!record) return;
-  // Only while record r is there whole: the file never grows and never gets a
-  // record at a place the list didn't show.
-  replaceRecord(fs, website->siteFile, tempSiteFile(host.dataDirectory()), website->recordNumber, record->bytes());
-  rebuildSiteList(host, fs, website->siteFile);
+  // Only record r changes: the file never grows and keeps its other bytes.
+  rewriteSelectedWebsite(host, fs, *website, [&](std::string bytes) -> std::optional<std::string> {
+    bytes.replace(static_cast<std::size_t>(website->listPosition) * SiteRecord::kLength, SiteRecord::kLength,
+                  record->bytes());
+    return bytes;
+  });
 }
 
 }  // namespace tarvola

@@ -2,15 +2,18 @@
 
 #include "ops/browse/category_selection.h"
 #include "ops/browse/form_load.h"
+#include "store/data_files.h"
 #include "support/fake_host.h"
 #include "support/file_bytes.h"
 
 namespace tarvola::test {
 
+// The lock files hold no data: they are left out.
 Files filesIn(const std::filesystem::path& dir) {
   Files files;
   for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(dir)) {
-    files[entry.path().filename().string()] = readBytes(entry.path());
+    const std::string name = entry.path().filename().string();
+    if (!isLockFileName(name)) files[name] = readBytes(entry.path());
   }
   return files;
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "ops/browse/form_load.h"
 #include "ops/sites/add_website.h"
 #include "ops/sites/website_fixture.h"
 #include "support/file_bytes.h"
@@ -122,6 +123,7 @@ TEST_F(AddWebsiteTest, AFailureOrACrashAtAnyStepLeavesTheOldRecordsWhole) {
   const auto scenario = [&](FileSystem& fs) {
     writeBytes(dir / "0.dat", two);
     test::FakeHost fresh(dir.path());
+    Form_Load(fresh, nativeFileSystem());
     fresh.select(ListBox::List1, 0);
     fresh.answerInput("c");
     fresh.answerInput("http://c.cn");

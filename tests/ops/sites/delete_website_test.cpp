@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "ops/browse/form_load.h"
 #include "ops/sites/delete_website.h"
 #include "ops/sites/website_fixture.h"
 #include "support/file_bytes.h"
@@ -147,6 +148,7 @@ class DeleteWebsiteFaultTest : public DeleteWebsiteTest {
   void deleteSecondOfFour(FileSystem& fs) {
     writeBytes(dir / "1.dat", a + b + c + d);
     test::FakeHost fresh(dir.path());
+    Form_Load(fresh, nativeFileSystem());
     test::selectCategory(fresh, 1);
     test::selectWebsite(fresh, 1);
     fresh.answerConfirm(true);

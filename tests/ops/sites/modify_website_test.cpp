@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "ops/browse/form_load.h"
 #include "ops/sites/modify_website.h"
 #include "ops/sites/website_fixture.h"
 #include "support/file_bytes.h"
@@ -120,6 +121,7 @@ TEST_F(ModifyWebsiteTest, AFailureOrACrashAtAnyStepLeavesTheOldOrTheNewRecordWho
   const auto scenario = [&](FileSystem& fs) {
     writeBytes(dir / "1.dat", five);
     test::FakeHost fresh(dir.path());
+    Form_Load(fresh, nativeFileSystem());
     test::selectCategory(fresh, 1);
     test::selectWebsite(fresh, 2);
     fresh.answerInput("new");

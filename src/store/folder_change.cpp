@@ -1,0 +1,89 @@
+#include "store/folder_change.h"
+
+#include <ranges>
+
+#include "store/atomic_rewrite.h"
+#include "store/data_files.h"
+#include "store/record_file.h"
+
+namespace tarvola {
+
+namespace {
+
+// A change's own temporaries, numbered from 0 in the order they are written.
+std::string numberedTemporary(int n) { return "chg-" + std::to_string(n) + ".tmp"; }
+
+}  // namespace
+
+FolderChange::FolderChange(FileSystem& fs, std::filesystem::path dataDir, std::chrono::milliseconds patience)
+    : fs_(fs), dataDir_(std::move(dataDir)) {
+  FsStatus locked = FsStatus::failed;
+  lock_ = fs_.lock(changeLockFile(dataDir_), patience, locked);
+  if (locked == FsStatus::busy) {
+    state_ = State::busy;
+    return;
+  }
+  if (!finishPendingChange(fs_, dataDir_)) {
+    state_ = State::pending;
+    return;
+  }
+  removeLeftTemporaries();
+}
+
+FolderChange::~FolderChange() {
+  if (committed_) return;
+  // The latest first: what can't go stays numbered from 0, to be found next time.
+  for (const std::string& temp : std::views::reverse(temporaries_)) fs_.remove(pathOf(temp));
+}
+
+std::filesystem::path FolderChange::pathOf(std::string_view name) const { return dataDir_ / name; }
+
+// Written in order from 0 and removed from the last: those left are numbered from 0.
+void FolderChange::removeLeftTemporaries() {
+  int count = 0;
+  while (fs_.lookUp(pathOf(numberedTemporary(count))) == FsStatus::ok) ++count;
+  while (count > 0) fs_.remove(pathOf(numberedTemporary(--count)));
+}
+
+std::optional<std::string> FolderChange::readToRewrite(std::string_view name, std::size_t recordLength) {
+  std::optional<RecordFile> file = RecordFile::open(fs_, pathOf(name), recordLength, OpenMode::existing);
+  if (!file) return fs_.lookUp(pathOf(name)) == FsStatus::missing ? std::optional<std::string>("") : std::nullopt;
+  return file->readWholeFile();
+}
+
+bool FolderChange::append(std::string_view name, std::string_view record) {
+  std::optional<RecordFile> file = RecordFile::open(fs_, pathOf(name), record.size());
+  return file && file->append(record);
+}
+
+bool FolderChange::rewrite(std::string_view name, std::string_view temp, std::string_view content) {
+  return rewriteAtomically(fs_, pathOf(name), pathOf(temp), content);
+}
+
+bool FolderChange::stage(std::string target, std::string_view content) {
+  return stage(std::move(target), content, numberedTemporary(numbered_++));
+}
+
+bool FolderChange::stage(std::string target, std::string_view content, std::string temp) {
+  temporaries_.push_back(temp);
+  if (!writeComplete(fs_, pathOf(temp), content)) return false;
+  steps_.push_back({ChangeStep::Kind::replace, std::move(temp), std::move(target)});
+  return true;
+}
+
+void FolderChange::move(std::string from, std::string to) {
+  steps_.push_back({ChangeStep::Kind::moveNoReplace, std::move(from), std::move(to)});
+}
+
+void FolderChange::remove(std::string name) { steps_.push_back({ChangeStep::Kind::remove, std::move(name), ""}); }
+
+ChangeOutcome FolderChange::commit() {
+  // Once begun, the temporaries are the intent's to put in place: they stay,
+  // even when an exception ends the change half-way.
+  committed_ = true;
+  const ChangeOutcome outcome = steps_.empty() ? ChangeOutcome::done : carryOutChange(fs_, dataDir_, steps_);
+  committed_ = outcome != ChangeOutcome::notBegun;
+  return outcome;
+}
+
+}  // namespace tarvola
