@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -8,6 +12,8 @@
 #include "bookmarks/bookmarks_command.h"
 #include "bookmarks/import_plan.h"
 #include "bookmarks/web_address.h"
+#include "store/data_files.h"
+#include "support/faulty_file_system.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
@@ -56,12 +62,23 @@ std::string utf8(const std::filesystem::path& path) {
   return {text.begin(), text.end()};
 }
 
+std::string manyLinks(int count) {
+  std::string file = "<!DOCTYPE NETSCAPE-Bookmark-file-1><DL><p>";
+  for (int i = 0; i < count; ++i)
+    file += "<DT><A HREF=\"http://e.org/" + std::to_string(i) + "\">" + std::to_string(i) + "</A>\n";
+  return file;
+}
+
 class RecordedOutput final : public CommandOutput {
  public:
   void report(const std::string& text, bool failed) override { reports += (failed ? "!" : "") + text; }
-  void progress(const std::string& text) override { progressLines += text; }
+  void progress(const std::string& text) override {
+    if (runsOutOfMemory) throw std::bad_alloc();
+    progressLines += text;
+  }
   std::string reports;
   std::string progressLines;
+  bool runsOutOfMemory = false;
 };
 
 TEST(BookmarksCommandTest, CommandLinesGiveTheirExitStatusAndAChineseAnswer) {
@@ -92,11 +109,57 @@ TEST(BookmarksCommandTest, CommandLinesGiveTheirExitStatusAndAChineseAnswer) {
   }
 }
 
+// A bookmark file is only read; what an import can't take is refused with a
+// Chinese answer and status 1, changing nothing.
+TEST(BookmarksCommandTest, AnImportItCantMakeChangesNothing) {
+  struct Case {
+    const char* what;
+    std::function<void(test::FaultyFileSystem&, const std::filesystem::path& file)> arrange;
+    int status;
+    std::string answerStart;
+    int reads = 1;  // of the bookmark file
+  };
+  std::unique_ptr<Lock> held;
+  const std::vector<Case> cases = {
+      {"a file that can't be written",
+       [](test::FaultyFileSystem& fs, const std::filesystem::path&) {
+         fs.failWhen([](const std::string& step) { return step.starts_with("open ") && step.ends_with(".html"); });
+       },
+       0, "已从"},
+      {"a file over the limit",
+       [](test::FaultyFileSystem&, const std::filesystem::path& file) {
+         test::writeSparse(file, "<!DOCTYPE NETSCAPE-Bookmark-file-1>", kLargestBookmarkFile + 1);
+       },
+       1, "!书签文件", 0},
+      {"a folder another change holds",
+       [&held](test::FaultyFileSystem& fs, const std::filesystem::path& file) {
+         FsStatus status = FsStatus::failed;
+         held = nativeFileSystem().lock(changeLockFile(file.parent_path()), {}, status);
+         fs.limitLockPatience({});
+       },
+       1, "!另一个程序"},
+      {"memory running out", [](test::FaultyFileSystem&, const std::filesystem::path&) {}, 1, "!内存不足，无法完成，未做任何更改"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    test::TempDir dir;
+    const std::filesystem::path file = dir / "marks.html";
+    test::writeBytes(file, manyLinks(2500));
+    test::FaultyFileSystem fs;
+    c.arrange(fs, file);
+    RecordedOutput output;
+    output.runsOutOfMemory = c.answerStart.starts_with("!内存");
+    EXPECT_EQ(runBookmarksCommand({"import", utf8(file)}, dir.path(), fs, output), c.status);
+    EXPECT_TRUE(output.reports.starts_with(c.answerStart)) << output.reports;
+    EXPECT_EQ(std::ranges::count(fs.log(), std::string("read marks.html")), c.reads);
+    EXPECT_EQ(std::filesystem::exists(categoryFile(dir.path())), c.status == 0);
+    held.reset();
+  }
+}
+
 TEST(BookmarksCommandTest, ALargeFileShowsItsProgress) {
   test::TempDir dir;
-  std::string file = "<!DOCTYPE NETSCAPE-Bookmark-file-1><DL><p>";
-  for (int i = 0; i < 2500; ++i) file += "<DT><A HREF=\"http://e.org/" + std::to_string(i) + "\">" + std::to_string(i) + "</A>\n";
-  test::writeBytes(dir / "big.html", file);
+  test::writeBytes(dir / "big.html", manyLinks(2500));
   RecordedOutput output;
   EXPECT_EQ(runBookmarksCommand({"-d", utf8(dir.path()), "import", utf8(dir / "big.html")}, dir.path(),
                                 nativeFileSystem(), output),
