@@ -129,6 +129,21 @@ TEST_F(Form1Test, SelectingACategoryShowsItsWebsitesNameAndToolTip) {
   EXPECT_TRUE(std::filesystem::exists(dir / "0.dat"));
 }
 
+// Another program deleted B: a click on the B the list still shows reads the
+// categories again and shows no websites, rather than C's under B's name.
+TEST_F(Form1Test, ACategoryListThatNoLongerMatchesTheFileIsReadAgainOnAClick) {
+  withCategories();
+  test::Window window(dir);
+  window.click("List1", 0);
+  writeBytes(dir / "wwww.dat", categoryFileOf({"A", "C"}));
+  window.click("List1", 1);
+  EXPECT_EQ(window.entries("List1"), (QStringList{"A", "C"}));
+  EXPECT_EQ(window.selectedRow("List1"), -1);
+  EXPECT_TRUE(window.entries("List2").isEmpty());
+  window.click("List1", 1);
+  EXPECT_EQ(window.form().windowTitle(), "C");
+}
+
 TEST_F(Form1Test, ArrowKeysRunTheSelectionHandlersOfBothLists) {
   withCategories();
   test::Window window(dir);

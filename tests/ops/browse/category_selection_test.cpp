@@ -4,6 +4,7 @@
 
 #include "ops/browse/category_selection.h"
 #include "ops/browse/form_load.h"
+#include "store/change_intent.h"
 #include "support/fake_host.h"
 #include "support/faulty_file_system.h"
 #include "support/file_bytes.h"
@@ -79,6 +80,32 @@ TEST_F(CategorySelectionTest, EmptiesTheWebsiteListButNamesTheCategoryWhenTheFil
   List1_Click(host, fs);
   EXPECT_TRUE(host.items(ListBox::List2).empty());
   EXPECT_EQ(host.caption(), "B");
+}
+
+// A deletion of B interrupted, then held up: another program has the files.
+// Once they are let go, the next click finishes it, without a restart, and the
+// list that showed the old categories is read again before any websites show.
+TEST_F(CategorySelectionTest, AChangeLeftPendingIsFinishedByTheNextClickOnceTheFilesAreLetGo) {
+  using Kind = ChangeStep::Kind;
+  for (const char* name : {"0", "1", "2"}) writeBytes(dir / (std::string(name) + ".dat"), siteFileOf({name}));
+  writeBytes(dir / "kl.dat", categoryFileOf({"A", " C"}));
+  writeBytes(dir / "wwww.chg", changeRecordText({{Kind::replace, "kl.dat", "wwww.dat"},
+                                                 {Kind::moveNoReplace, "1.dat", "ls.dat"},
+                                                 {Kind::moveNoReplace, "2.dat", "1.dat"}}));
+  test::FaultyFileSystem held;
+  held.failWhen([](const std::string& step) { return step.starts_with("replace") || step.starts_with("rename"); });
+  host.select(ListBox::List1, 2);
+  List1_Click(host, held);
+  EXPECT_TRUE(host.items(ListBox::List2).empty());
+  EXPECT_TRUE(host.caption().starts_with("上次的更改尚未完成")) << host.caption();
+
+  List1_Click(host, nativeFileSystem());
+  EXPECT_EQ(host.items(ListBox::List1), (Names{"A", " C"}));
+  EXPECT_TRUE(host.items(ListBox::List2).empty());
+  select(1);
+  EXPECT_EQ(host.items(ListBox::List2), Names{"2"});
+  EXPECT_EQ(host.caption(), " C");
+  EXPECT_FALSE(std::filesystem::exists(dir / "wwww.chg"));
 }
 
 }  // namespace
