@@ -1,6 +1,6 @@
 #include "store/folder_change.h"
 
-#include <ranges>
+#include <algorithm>
 
 #include "store/atomic_rewrite.h"
 #include "store/data_files.h"
@@ -33,7 +33,7 @@ FolderChange::FolderChange(FileSystem& fs, std::filesystem::path dataDir, std::c
 FolderChange::~FolderChange() {
   if (committed_) return;
   // The latest first: what can't go stays numbered from 0, to be found next time.
-  for (const std::string& temp : std::views::reverse(temporaries_)) fs_.remove(pathOf(temp));
+  std::for_each(temporaries_.rbegin(), temporaries_.rend(), [this](const std::string& temp) { fs_.remove(pathOf(temp)); });
 }
 
 std::filesystem::path FolderChange::pathOf(std::string_view name) const { return dataDir_ / name; }

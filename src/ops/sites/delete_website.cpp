@@ -14,7 +14,7 @@ void scwz_Click(Host& host, FileSystem& fs) {
   if (!website || refuseWhileChangePending(host, fs)) return;
   if (!host.confirm("您是否真的删除所选网站？", "提示")) return;
   // The whole records but the deleted one, as they are on the disk.
-  rewriteSelectedWebsite(host, fs, *website, [&](std::string bytes) {
+  rewriteSelectedWebsite(host, fs, *website, [&](const std::string& bytes) {
     return wholeRecordsWithout(bytes, SiteRecord::kLength, website->recordNumber);
   });
 }
