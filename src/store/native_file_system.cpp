@@ -19,6 +19,14 @@ namespace tarvola {
 
 namespace {
 
+// Tries to take a lock until it is had or `patience` has run out.
+template <typename TryLock>
+std::unique_ptr<Lock> lockPatiently(std::chrono::milliseconds patience, FsStatus& status, TryLock tryLock) {
+  std::unique_ptr<Lock> held;
+  status = retryWhileBusy(patience, [&] { return tryLock(held); });
+  return held;
+}
+
 #ifdef _WIN32
 
 bool isMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
@@ -173,9 +181,7 @@ class NativeFileSystem final : public FileSystem {
 
   std::unique_ptr<Lock> lock(const std::filesystem::path& lockFile, std::chrono::milliseconds patience,
                              FsStatus& status) override {
-    std::unique_ptr<Lock> held;
-    status = retryWhileBusy(patience, [&] { return tryLock(lockFile, held); });
-    return held;
+    return lockPatiently(patience, status, [&lockFile](std::unique_ptr<Lock>& held) { return tryLock(lockFile, held); });
   }
 
  private:
@@ -354,9 +360,7 @@ class NativeFileSystem final : public FileSystem {
 
   std::unique_ptr<Lock> lock(const std::filesystem::path& lockFile, std::chrono::milliseconds patience,
                              FsStatus& status) override {
-    std::unique_ptr<Lock> held;
-    status = retryWhileBusy(patience, [&] { return tryLock(lockFile, held); });
-    return held;
+    return lockPatiently(patience, status, [&lockFile](std::unique_ptr<Lock>& held) { return tryLock(lockFile, held); });
   }
 
  private:
