@@ -4,7 +4,7 @@ function(tarvola_set_warnings target)
     target_compile_options(${target} PRIVATE /W4 /utf-8 $<$<BOOL:${TARVOLA_WERROR}>:/WX>)
   else()
     target_compile_options(${target} PRIVATE
-      -Wall -Wextra -Wpedantic -Wold-style-cast -Wnon-virtual-dtor
+      -Wall -Wextra -Wpedantic $<$<COMPILE_LANGUAGE:CXX>:-Wold-style-cast> $<$<COMPILE_LANGUAGE:CXX>:-Wnon-virtual-dtor>
       $<$<BOOL:${TARVOLA_WERROR}>:-Werror>)
     # GCC 12 optimising reports impossible overlaps inside std::string (GCC bug
     # 105329). Not in Debug builds, whose commands clang-tidy reads too.

@@ -31,28 +31,34 @@ std::unique_ptr<Lock> lockPatiently(std::chrono::milliseconds patience, FsStatus
 
 bool isMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
-// A file that is there and may be written, but was refused: another program has it open.
-bool isWritableFile(const std::filesystem::path& path) {
+// Access denied that another program's open handle may explain: the file is
+// there and may be written, or it was deleted while still open ("delete
+// pending"), when Windows refuses even its attributes. A read-only file or a
+// directory is refused for good.
+bool mayBeHeld(const std::filesystem::path& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY));
+  if (attributes == INVALID_FILE_ATTRIBUTES) return GetLastError() == ERROR_ACCESS_DENIED;
+  return !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY));
 }
 
-// Windows refuses to open, replace or remove a file that another program
-// holds: with a sharing or lock violation, or with access denied (a file held
-// without delete sharing, or one deleted but still open). Access denied to a
-// read-only file or a directory is no momentary refusal.
-FsStatus statusOf(BOOL done, std::initializer_list<const std::filesystem::path*> held = {}) {
+// Windows refuses to open, rename, replace or remove a file that another
+// program holds: with a sharing or lock violation, or with access denied to `held`.
+FsStatus statusOf(BOOL done, const std::filesystem::path* held = nullptr) {
   if (done) return FsStatus::ok;
   const DWORD error = GetLastError();
   if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) return FsStatus::exists;
   if (isMissing(error)) return FsStatus::missing;
   if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return FsStatus::busy;
-  if (error == ERROR_ACCESS_DENIED) {
-    for (const std::filesystem::path* path : held) {
-      if (isWritableFile(*path)) return FsStatus::busy;
-    }
-  }
+  if (error == ERROR_ACCESS_DENIED && held && mayBeHeld(*held)) return FsStatus::busy;
   return FsStatus::failed;
+}
+
+// A file deleted while another program has it open (with delete sharing)
+// keeps its name until that program lets go: no file of that name can be made
+// meanwhile, and a rename onto it finds it there. Free only once it is gone.
+FsStatus nameFreed(const std::filesystem::path& path) {
+  if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return FsStatus::busy;
+  return GetLastError() == ERROR_ACCESS_DENIED ? FsStatus::busy : FsStatus::ok;
 }
 
 class NativeFile final : public File {
@@ -141,7 +147,7 @@ class NativeFileSystem final : public FileSystem {
     const DWORD access = mode == OpenMode::readOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
     HANDLE handle = CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, disposition,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-    status = statusOf(handle != INVALID_HANDLE_VALUE, {&path});
+    status = statusOf(handle != INVALID_HANDLE_VALUE, &path);
     if (handle == INVALID_HANDLE_VALUE) return nullptr;
     if (GetFileType(handle) != FILE_TYPE_DISK) {
       CloseHandle(handle);
@@ -152,18 +158,18 @@ class NativeFileSystem final : public FileSystem {
   }
 
   FsStatus remove(const std::filesystem::path& path) override {
-    if (DeleteFileW(path.c_str())) return FsStatus::ok;
+    if (DeleteFileW(path.c_str())) return nameFreed(path);
     if (GetLastError() == ERROR_ACCESS_DENIED && isDirectory(path)) return statusOf(RemoveDirectoryW(path.c_str()));
-    return statusOf(FALSE, {&path});
+    return statusOf(FALSE, &path);
   }
 
   FsStatus renameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) override {
-    return statusOf(MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH), {&from});
+    return statusOf(MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH), &from);
   }
 
+  // A source held without delete sharing is a sharing violation; access denied is the target's.
   FsStatus replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
-    return statusOf(MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH),
-                    {&from, &to});
+    return statusOf(MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH), &to);
   }
 
   FsStatus lookUp(const std::filesystem::path& path) override {

@@ -86,25 +86,5 @@ TEST_F(WindowsFileSystemTest, RenumberingMovesEachFileIntoTheNameJustFreed) {
   EXPECT_FALSE(std::filesystem::exists(dir / "3.dat"));
 }
 
-#ifdef _WIN32
-// Proves the run can catch a handle left open: Windows refuses, and changes nothing.
-TEST_F(WindowsFileSystemTest, AFileStillOpenCanBeNeitherRemovedNorRenamedNorReplaced) {
-  writeBytes(dir / "2.dat", "two");
-  writeBytes(dir / "ls.dat", "new");
-  {
-    std::unique_ptr<File> open = fs.open(dir / "2.dat", OpenMode::existing);
-    ASSERT_TRUE(open);
-    EXPECT_EQ(fs.remove(dir / "2.dat"), FsStatus::failed);
-    EXPECT_EQ(fs.renameNoReplace(dir / "2.dat", dir / "1.dat"), FsStatus::failed);
-    EXPECT_EQ(fs.replace(dir / "ls.dat", dir / "2.dat"), FsStatus::failed);
-    EXPECT_EQ(readBytes(dir / "2.dat"), "two");
-    EXPECT_EQ(readBytes(dir / "ls.dat"), "new");
-    EXPECT_FALSE(std::filesystem::exists(dir / "1.dat"));
-  }
-  EXPECT_EQ(fs.replace(dir / "ls.dat", dir / "2.dat"), FsStatus::ok);
-  EXPECT_EQ(readBytes(dir / "2.dat"), "new");
-}
-#endif
-
 }  // namespace
 }  // namespace tarvola
