@@ -31,7 +31,7 @@ class AnsweringHost final : public Host {
   void setCaption(const std::string& caption) override { window_.setCaption(caption); }
   void openAddress(const std::string& address) override { window_.openAddress(address); }
   void showInstructions() override { window_.showInstructions(); }
-  std::filesystem::path dataDirectory() const override { return window_.dataDirectory(); }
+  const std::filesystem::path& dataDirectory() const override { return window_.dataDirectory(); }
 
  private:
   Host& window_;

@@ -1,12 +1,16 @@
 #include "bench/floor_files.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <stdexcept>
 #include <system_error>
+
+#include "store/change_intent.h"
+#include "store/data_files.h"
 
 namespace tarvola::bench {
 
@@ -48,6 +52,26 @@ void FloorFile::truncate(off_t size) const { check(::ftruncate(fd_, size) == 0, 
 
 void FloorFile::sync() const { check(::fsync(fd_) == 0, "fsync"); }
 
+FloorChange::FloorChange(const std::filesystem::path& dir)
+    : lock_(::open(changeLockFile(dir).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666)) {
+  check(lock_ >= 0, "open lock");
+  if (::flock(lock_, LOCK_EX) != 0) {
+    ::close(lock_);
+    check(false, "flock");
+  }
+  expectNoChangePending(dir);
+  struct stat info {};
+  check(::lstat((dir / "chg-0.tmp").c_str(), &info) != 0 && errno == ENOENT, "left temporary");
+}
+
+FloorChange::~FloorChange() { ::close(lock_); }
+
+void expectNoChangePending(const std::filesystem::path& dir) {
+  const int fd = ::open(changeIntentFile(dir).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd >= 0) ::close(fd);
+  check(fd < 0 && errno == ENOENT, "change pending");
+}
+
 std::string readWhole(const std::filesystem::path& path) { return FloorFile(path, O_RDONLY).readAll(); }
 
 void writeDurably(const std::filesystem::path& path, std::string_view bytes) {
@@ -71,6 +95,5 @@ void renameDurably(const std::filesystem::path& from, const std::filesystem::pat
   renameOnly(from, to);
   syncDirectory(to.parent_path());
 }
-
 
 }  // namespace tarvola::bench

@@ -30,6 +30,25 @@ class FloorFile {
   int fd_;
 };
 
+// What a correct program does before it changes the data folder, as the
+// program does it: the folder's change lock taken (flock), no change left
+// pending (one failed open of wwww.chg) and no temporary of one left over (one
+// look-up of chg-0.tmp). The lock goes with the object.
+class FloorChange {
+ public:
+  explicit FloorChange(const std::filesystem::path& dir);
+  ~FloorChange();
+  FloorChange(const FloorChange&) = delete;
+  FloorChange& operator=(const FloorChange&) = delete;
+
+ private:
+  int lock_;
+};
+
+// No change of the folder is pending: wwww.chg can't be opened. What a
+// selection must know before it shows a category's websites.
+void expectNoChangePending(const std::filesystem::path& dir);
+
 std::string readWhole(const std::filesystem::path& path);
 void writeDurably(const std::filesystem::path& path, std::string_view bytes);
 void renameDurably(const std::filesystem::path& from, const std::filesystem::path& to);

@@ -35,26 +35,27 @@ echo "== handlers, $repetitions repetitions, interleaved" >&2
   --benchmark_report_aggregates_only=true \
   --benchmark_out="$results" --benchmark_out_format=json "$@" >&2
 
-if jq -e '[.benchmarks[] | select(.error_occurred == true)] | length > 0' "$results" >/dev/null; then
-  echo "Some benchmarks failed:" >&2
-  jq -r '.benchmarks[] | select(.error_occurred == true) | "  \(.name): \(.error_message)"' "$results" >&2
-fi
-
-# "<workload>/<program|floor>/iterations:N/real_time" -> one row per workload.
+# "<workload>/<program|floor>/iterations:N/real_time" -> one row per workload;
+# a workload whose run failed its own check (or gave no median) gets a row
+# that says so, with the message, instead of figures.
 jq -r '
-  [.benchmarks[] | select(.aggregate_name == "median")
-   | (.run_name | split("/")) as $name | {workload: $name[0], kind: $name[1], time: .real_time, unit: .time_unit}]
+  [.benchmarks[]
+   | (.run_name | split("/")) as $name
+   | {workload: $name[0], kind: $name[1], median: (if .aggregate_name == "median" then .real_time else null end),
+      unit: .time_unit, error: (if .error_occurred == true then "\($name[1]): \(.error_message)" else null end)}]
   | group_by(.workload)[]
   | {workload: .[0].workload, unit: .[0].unit,
-     program: (map(select(.kind == "program"))[0].time),
-     floor: (map(select(.kind == "floor"))[0].time)}
-  | select(.program != null and .floor != null)
-  | [.workload, .program, .floor, (if .unit == "us" then "µs" else .unit end), "1.5"] | @tsv
+     program: (map(select(.kind == "program" and .median != null))[0].median),
+     floor: (map(select(.kind == "floor" and .median != null))[0].median),
+     errors: ([.[].error | select(. != null)] | unique | join("; "))}
+  | .errors = (if .errors == "" and (.program == null or .floor == null) then "no median" else .errors end)
+  | [.workload, (.program // 0), (.floor // 0), (if .unit == "us" then "µs" else .unit end), "1.5", .errors] | @tsv
 ' "$results" >"$medians"
 # In the order the benchmarks are registered.
 "$dir/bench/tarvola_bench_handlers" --benchmark_list_tests "$@" | cut -d/ -f1 | awk '!seen[$0]++' |
   while IFS= read -r workload; do
-    awk -F'\t' -v w="$workload" '$1 == w' "$medians"
+    row=$(awk -F'\t' -v w="$workload" '$1 == w' "$medians")
+    printf '%s\n' "${row:-$workload$'\t'0$'\t'0$'\t'ms$'\t'1.5$'\t'no result}"
   done >>"$rows"
 
 cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')
@@ -67,8 +68,22 @@ echo "| workload | program | floor | ratio | target | met |"
 echo "|---|---:|---:|---:|---:|:---:|"
 awk -F'\t' '
   function shown(x) { return sprintf(x < 1 ? "%.3f" : x < 10 ? "%.2f" : x < 100 ? "%.1f" : "%.0f", x) }
+  $6 != "" {
+    printf "| %s | FAILED: %s | | | %s× | **no** |\n", $1, $6, $5
+    next
+  }
   {
     ratio = $3 > 0 ? $2 / $3 : 0
     printf "| %s | %s %s | %s %s | %.2f× | %s× | %s |\n", $1, shown($2), $4, shown($3), $4, ratio, $5,
       (ratio <= $5 ? "yes" : "no")
   }' "$rows"
+
+failed=$(awk -F'\t' '$6 != ""' "$rows")
+if [[ -n $failed ]]; then
+  {
+    echo
+    echo "!!! $(wc -l <<<"$failed") benchmark row(s) FAILED their check; their figures mean nothing:"
+    awk -F'\t' '{ printf "!!!   %s: %s\n", $1, $6 }' <<<"$failed"
+  } >&2
+  exit 1
+fi

@@ -34,7 +34,7 @@ class Host {
   // Shows the instructions window, modeless; returns at once.
   virtual void showInstructions() = 0;
   // The folder of the executable: where the data files live.
-  virtual std::filesystem::path dataDirectory() const = 0;
+  virtual const std::filesystem::path& dataDirectory() const = 0;
 };
 
 }  // namespace tarvola

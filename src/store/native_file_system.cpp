@@ -244,8 +244,8 @@ bool syncDirectoryAt(const std::filesystem::path& dir) {
 }
 
 // Non-blocking, so that a FIFO in a file's place can't hang the open; only a
-// regular file is kept.
-int openRegular(const std::filesystem::path& path, int flags) {
+// regular file is kept, and its size comes with it.
+int openRegular(const std::filesystem::path& path, int flags, off_t& size) {
   const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0666);
   if (fd < 0) return -1;
   struct stat info {};
@@ -254,18 +254,25 @@ int openRegular(const std::filesystem::path& path, int flags) {
     errno = EISDIR;
     return -1;
   }
+#ifndef __linux__
+  // Linux ignores O_NONBLOCK on a regular file; another system might not.
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+#endif
+  size = info.st_size;
   return fd;
 }
 
 class NativeFile final : public File {
  public:
-  explicit NativeFile(int fd) : fd_(fd) {}
+  NativeFile(int fd, off_t sizeAtOpen) : fd_(fd), knownSize_(static_cast<std::uint64_t>(sizeAtOpen)) {}
   ~NativeFile() override { ::close(fd_); }
   NativeFile(const NativeFile&) = delete;
   NativeFile& operator=(const NativeFile&) = delete;
 
+  // The size seen at the open serves until this file is changed: every reader
+  // asks for it right after opening, and another fstat would tell no more.
   std::optional<std::uint64_t> size() override {
+    if (knownSize_) return knownSize_;
     struct stat info {};
     if (::fstat(fd_, &info) != 0) return std::nullopt;
     return static_cast<std::uint64_t>(info.st_size);
@@ -284,6 +291,7 @@ class NativeFile final : public File {
   }
 
   bool writeAt(std::uint64_t offset, std::span<const char> bytes) override {
+    knownSize_.reset();
     std::size_t done = 0;
     while (done < bytes.size()) {
       const ssize_t count = ::pwrite(fd_, bytes.data() + done, bytes.size() - done, static_cast<off_t>(offset + done));
@@ -294,12 +302,16 @@ class NativeFile final : public File {
     return true;
   }
 
-  bool truncate(std::uint64_t length) override { return ::ftruncate(fd_, static_cast<off_t>(length)) == 0; }
+  bool truncate(std::uint64_t length) override {
+    knownSize_.reset();
+    return ::ftruncate(fd_, static_cast<off_t>(length)) == 0;
+  }
 
   bool sync() override { return ::fsync(fd_) == 0; }
 
  private:
   int fd_;
+  std::optional<std::uint64_t> knownSize_;
 };
 
 class NativeFileSystem final : public FileSystem {
@@ -311,18 +323,22 @@ class NativeFileSystem final : public FileSystem {
     if (mode == OpenMode::openOrCreate) flags |= O_CREAT;
     // Emptied only once it is known to be a regular file: O_TRUNC would act before the check.
     if (mode == OpenMode::truncate) flags |= O_CREAT;
-    const int fd = openRegular(path, flags);
+    off_t size = 0;
+    const int fd = openRegular(path, flags, size);
     if (fd < 0) {
       status = statusOfErrno();
       return nullptr;
     }
-    if (mode == OpenMode::truncate && ::ftruncate(fd, 0) != 0) {
-      status = statusOfErrno();
-      ::close(fd);
-      return nullptr;
+    if (mode == OpenMode::truncate) {
+      if (::ftruncate(fd, 0) != 0) {
+        status = statusOfErrno();
+        ::close(fd);
+        return nullptr;
+      }
+      size = 0;
     }
     status = FsStatus::ok;
-    return std::make_unique<NativeFile>(fd);
+    return std::make_unique<NativeFile>(fd, size);
   }
 
   FsStatus remove(const std::filesystem::path& path) override {

@@ -1,23 +1,9 @@
 #include "store/retrying_file_system.h"
 
-#include <algorithm>
-#include <thread>
-
 namespace tarvola {
 
-FsStatus retryWhileBusy(std::chrono::milliseconds patience, const std::function<FsStatus()>& attempt) {
-  using Clock = std::chrono::steady_clock;
-  const Clock::time_point deadline = Clock::now() + patience;
-  FsStatus status = attempt();
-  for (int tries = 1; status == FsStatus::busy && Clock::now() < deadline; ++tries) {
-    const auto pause = std::min(std::chrono::milliseconds(25 * tries), std::chrono::milliseconds(100));
-    std::this_thread::sleep_for(std::min<Clock::duration>(pause, deadline - Clock::now()));
-    status = attempt();
-  }
-  return status;
-}
-
-FsStatus RetryingFileSystem::retried(const std::function<FsStatus()>& attempt) {
+template <typename Attempt>
+FsStatus RetryingFileSystem::retried(const Attempt& attempt) {
   bool first = true;
   const FsStatus status = retryWhileBusy(patience_, [&] {
     if (!first) ++retries_;

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
-#include <functional>
+#include <thread>
 
 #include "store/file_system.h"
 
@@ -14,8 +15,21 @@ namespace tarvola {
 inline constexpr std::chrono::milliseconds kMomentaryPatience{1000};
 
 // Runs `attempt` until it answers other than busy or `patience` has run out,
-// waiting a little longer after each try; its last answer.
-FsStatus retryWhileBusy(std::chrono::milliseconds patience, const std::function<FsStatus()>& attempt);
+// waiting a little longer after each try; its last answer. A template: most
+// attempts go through at once, and should cost no more than the call.
+template <typename Attempt>
+FsStatus retryWhileBusy(std::chrono::milliseconds patience, const Attempt& attempt) {
+  using Clock = std::chrono::steady_clock;
+  FsStatus status = attempt();
+  if (status != FsStatus::busy) return status;
+  const Clock::time_point deadline = Clock::now() + patience;
+  for (int tries = 1; status == FsStatus::busy && Clock::now() < deadline; ++tries) {
+    const auto pause = std::min(std::chrono::milliseconds(25 * tries), std::chrono::milliseconds(100));
+    std::this_thread::sleep_for(std::min<Clock::duration>(pause, deadline - Clock::now()));
+    status = attempt();
+  }
+  return status;
+}
 
 // Another file system whose opens, removes, renames and replaces that come
 // back busy are tried again for a while: no change is lost because another
@@ -43,7 +57,8 @@ class RetryingFileSystem final : public FileSystem {
   }
 
  private:
-  FsStatus retried(const std::function<FsStatus()>& attempt);
+  template <typename Attempt>
+  FsStatus retried(const Attempt& attempt);
 
   FileSystem& inner_;
   std::chrono::milliseconds patience_;

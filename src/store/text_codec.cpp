@@ -1,5 +1,7 @@
 #include "store/text_codec.h"
 
+#include <algorithm>
+
 #ifdef _WIN32
 #include <windows.h>
 
@@ -77,15 +79,15 @@ std::string fromWide(unsigned codePage, std::wstring_view wide) {
   return text;
 }
 
+std::string ansiFromUtf8(std::string_view utf8) { return fromWide(ansiCodePage(), toWide(CP_UTF8, utf8)); }
+
+std::string utf8FromAnsi(std::string_view ansi) { return fromWide(CP_UTF8, ansiToWide(ansi)); }
+
 }  // namespace
 
 std::wstring wideFromUtf8(std::string_view utf8) { return toWide(CP_UTF8, utf8); }
 
 std::string utf8FromWide(std::wstring_view wide) { return fromWide(CP_UTF8, wide); }
-
-std::string encodeAnsi(std::string_view utf8) { return fromWide(ansiCodePage(), toWide(CP_UTF8, utf8)); }
-
-std::string decodeAnsi(std::string_view ansi) { return fromWide(CP_UTF8, ansiToWide(ansi)); }
 
 #else
 
@@ -141,12 +143,25 @@ Converter& fromAnsi() {
   return converter;
 }
 
+std::string ansiFromUtf8(std::string_view utf8) { return toAnsi().convert(utf8, "?"); }
+
+std::string utf8FromAnsi(std::string_view ansi) { return fromAnsi().convert(ansi, "\xEF\xBF\xBD"); }
+
 }  // namespace
 
-std::string encodeAnsi(std::string_view utf8) { return toAnsi().convert(utf8, "?"); }
-
-std::string decodeAnsi(std::string_view ansi) { return fromAnsi().convert(ansi, "\xEF\xBF\xBD"); }
-
 #endif
+
+namespace {
+
+// Both encodings keep ASCII as it is: most addresses need no converter.
+bool isAscii(std::string_view text) {
+  return std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+}  // namespace
+
+std::string encodeAnsi(std::string_view utf8) { return isAscii(utf8) ? std::string(utf8) : ansiFromUtf8(utf8); }
+
+std::string decodeAnsi(std::string_view ansi) { return isAscii(ansi) ? std::string(ansi) : utf8FromAnsi(ansi); }
 
 }  // namespace tarvola

@@ -72,5 +72,17 @@ TEST_F(FileSystemTest, TruncateEmptiesALeftOverFile) {
   EXPECT_EQ(file->size(), 0u);
 }
 
+// The size seen at the open must not outlive a change made through the handle.
+TEST_F(FileSystemTest, TellsTheSizeAfterAWriteOrACutThroughTheHandle) {
+  writeBytes(dir / "0.dat", std::string(500, 'x'));
+  auto file = fs.open(dir / "0.dat", OpenMode::existing);
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->size(), 500u);
+  ASSERT_TRUE(file->writeAt(500, std::string(250, 'y')));
+  EXPECT_EQ(file->size(), 750u);
+  ASSERT_TRUE(file->truncate(250));
+  EXPECT_EQ(file->size(), 250u);
+}
+
 }  // namespace
 }  // namespace tarvola

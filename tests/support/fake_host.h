@@ -45,7 +45,7 @@ class FakeHost final : public Host {
   void setCaption(const std::string& caption) override { caption_ = caption; }
   void openAddress(const std::string& address) override { opened_.push_back(address); }
   void showInstructions() override { ++instructionsShown_; }
-  std::filesystem::path dataDirectory() const override { return dataDir_; }
+  const std::filesystem::path& dataDirectory() const override { return dataDir_; }
 
   const std::string& caption() const { return caption_; }
   const std::vector<Prompt>& prompts() const { return prompts_; }

@@ -36,9 +36,11 @@ bool QtHost::confirm(const std::string& text, const std::string& title) {
   return askForConfirmation(window_, toQt(text), toQt(title));
 }
 
+// The first selected row, from the selection's ranges: listing every selected
+// index would cost a click more than reading its record.
 int QtHost::selectedIndex(ListBox list) const {
-  const QModelIndexList selected = widget(list)->selectionModel()->selectedIndexes();
-  return selected.isEmpty() ? -1 : selected.first().row();
+  const QItemSelection selected = widget(list)->selectionModel()->selection();
+  return selected.isEmpty() ? -1 : selected.first().top();
 }
 
 std::string QtHost::itemText(ListBox list, int index) const {

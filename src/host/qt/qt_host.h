@@ -40,7 +40,7 @@ class QtHost final : public Host {
   void setCaption(const std::string& caption) override;
   void openAddress(const std::string& address) override;
   void showInstructions() override;
-  std::filesystem::path dataDirectory() const override { return dataDir_; }
+  const std::filesystem::path& dataDirectory() const override { return dataDir_; }
 
  private:
   QListView* widget(ListBox list) const;
