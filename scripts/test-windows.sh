@@ -35,4 +35,21 @@ if ! wine wineboot --init >"$wine_home/wineboot.log" 2>&1; then
   exit 1
 fi
 
+set_registry() {
+  wine reg add "$@" /f >>"$wine_home/wineboot.log" 2>&1 || { cat "$wine_home/wineboot.log" >&2; exit 1; }
+}
+# Windows without a display, for the tests that start tarvola.exe itself (it
+# has no platform but the system's). Wine takes its display driver when its
+# server starts: start it again.
+set_registry 'HKCU\Software\Wine\Drivers' /v Graphics /d null
+wineserver -k
+wineserver -w
+wineserver -p
+# A computer named in Chinese: host names that aren't ASCII have tripped
+# stale-lock checks on Windows. The tests check that the name took. The active
+# name lasts as long as the server.
+for key in ComputerName ActiveComputerName; do
+  set_registry "HKLM\\System\\CurrentControlSet\\Control\\ComputerName\\$key" /v ComputerName /d 测试电脑
+done
+
 ctest --test-dir "$build" --output-on-failure --timeout 120 -j "$(nproc)"

@@ -1,0 +1,170 @@
+#include "host/qt/running_copy.h"
+
+#include <string>
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWidget>
+
+#include "store/data_files.h"
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include <array>
+#include <charconv>
+#include <chrono>
+#include <thread>
+
+#include <QGuiApplication>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#endif
+
+namespace tarvola {
+
+namespace {
+
+#ifdef _WIN32
+
+// Tells a later start which of this copy's windows is the main window.
+constexpr wchar_t kMainWindowMark[] = L"Tarvola.Form1";
+// A first copy that is still starting has no window yet.
+constexpr auto kWindowPatience = std::chrono::seconds(2);
+constexpr auto kWindowRetryPause = std::chrono::milliseconds(50);
+
+// The process id that the holder wrote into the lock file; 0 while there is none.
+DWORD processIdIn(FileSystem& fs, const std::filesystem::path& lockFile) {
+  std::unique_ptr<File> file = fs.open(lockFile, OpenMode::readOnly);
+  std::array<char, 20> text{};
+  const std::optional<std::size_t> length = file ? file->readAt(0, text) : std::nullopt;
+  DWORD id = 0;
+  if (length) std::from_chars(text.data(), text.data() + *length, id);
+  return id;
+}
+
+struct WindowSearch {
+  DWORD processId = 0;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK matchMarkedWindow(HWND window, LPARAM search) {
+  auto& wanted = *reinterpret_cast<WindowSearch*>(search);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != wanted.processId || GetPropW(window, kMainWindowMark) == nullptr) return TRUE;
+  wanted.found = window;
+  return FALSE;
+}
+
+HWND markedWindowOf(DWORD processId) {
+  WindowSearch search{processId, nullptr};
+  EnumWindows(&matchMarkedWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Only the windows platform has a window of the system behind winId().
+HWND systemWindowOf(QWidget* window) {
+  if (window == nullptr || QGuiApplication::platformName() != QLatin1String("windows")) return nullptr;
+  return reinterpret_cast<HWND>(window->winId());
+}
+
+#endif
+
+}  // namespace
+
+RunningCopy::RunningCopy(const std::filesystem::path& dataDir, FileSystem& fs)
+    : fs_(fs), lockFile_(windowLockFile(dataDir)) {
+  FsStatus status = FsStatus::ok;
+  lock_ = fs_.lock(lockFile_, std::chrono::milliseconds(0), status);
+  anotherCopyRuns_ = status == FsStatus::busy;
+  if (!lock_) return;
+  writeProcessId();
+#ifndef _WIN32
+  listenForLaterStarts();
+#endif
+}
+
+RunningCopy::~RunningCopy() = default;
+
+void RunningCopy::writeProcessId() const {
+  const std::string id = std::to_string(QCoreApplication::applicationPid());
+  std::unique_ptr<File> file = fs_.open(lockFile_, OpenMode::openOrCreate);
+  if (file && file->truncate(0)) file->writeAt(0, id);
+}
+
+void RunningCopy::serve(QWidget* mainWindow) {
+  if (!lock_) return;
+  mainWindow_ = mainWindow;
+  mainWindow->installEventFilter(this);
+#ifdef _WIN32
+  markMainWindow();
+#endif
+}
+
+bool RunningCopy::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == mainWindow_ && event->type() == QEvent::Close) letGo();
+#ifdef _WIN32
+  if (watched == mainWindow_ && event->type() == QEvent::WinIdChange && lock_) markMainWindow();
+#endif
+  return QObject::eventFilter(watched, event);
+}
+
+// Another start may take the folder now, and get a main window of its own.
+void RunningCopy::letGo() {
+#ifdef _WIN32
+  if (HWND window = systemWindowOf(mainWindow_)) RemovePropW(window, kMainWindowMark);
+#endif
+  delete listener_;
+  listener_ = nullptr;
+  lock_.reset();
+}
+
+#ifdef _WIN32
+
+void RunningCopy::markMainWindow() const {
+  if (HWND window = systemWindowOf(mainWindow_)) SetPropW(window, kMainWindowMark, window);
+}
+
+// Windows lets the process that the user has just started set the foreground
+// window, not the copy that runs in the background: this start does it.
+void RunningCopy::bringOtherForward() const {
+  const auto giveUp = std::chrono::steady_clock::now() + kWindowPatience;
+  do {
+    if (HWND window = markedWindowOf(processIdIn(fs_, lockFile_))) {
+      if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+      SetForegroundWindow(window);
+      return;
+    }
+    std::this_thread::sleep_for(kWindowRetryPause);
+  } while (std::chrono::steady_clock::now() < giveUp);
+}
+
+#else
+
+// Touching the lock file asks the copy that holds it for its window: no
+// signal goes to a process id that may no longer be ours.
+void RunningCopy::bringOtherForward() const { ::utimensat(AT_FDCWD, lockFile_.c_str(), nullptr, 0); }
+
+// Watched from the start, so that a start while this copy loads is not missed.
+void RunningCopy::listenForLaterStarts() {
+  auto* watcher = new QFileSystemWatcher({QFileInfo(lockFile_).filePath()}, this);
+  connect(watcher, &QFileSystemWatcher::fileChanged, this, &RunningCopy::bringForward);
+  listener_ = watcher;
+}
+
+void RunningCopy::bringForward() {
+  if (!mainWindow_) return;
+  mainWindow_->setWindowState((mainWindow_->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+  mainWindow_->show();
+  mainWindow_->raise();
+  mainWindow_->activateWindow();
+}
+
+#endif
+
+}  // namespace tarvola

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include <QObject>
+#include <QPointer>
+
+#include "store/file_system.h"
+
+class QWidget;
+
+namespace tarvola {
+
+// One copy of the program per data folder. The first start holds the folder's
+// window lock while its main window is open; a later start finds that copy,
+// brings its main window to the front and ends.
+class RunningCopy final : public QObject {
+  Q_OBJECT
+
+ public:
+  // Takes the window lock of `dataDir` without waiting. Where no lock can be
+  // had (a read-only medium), every start runs.
+  explicit RunningCopy(const std::filesystem::path& dataDir, FileSystem& fs = nativeFileSystem());
+  ~RunningCopy() override;
+  RunningCopy(const RunningCopy&) = delete;
+  RunningCopy& operator=(const RunningCopy&) = delete;
+
+  // Another copy holds the folder: this start brings it forward and ends.
+  bool anotherCopyRuns() const { return anotherCopyRuns_; }
+  // Shows the other copy's main window in front, restored if minimised.
+  void bringOtherForward() const;
+  // The main window of this copy: found by later starts, and the folder let go when it closes.
+  void serve(QWidget* mainWindow);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void writeProcessId() const;
+  void letGo();
+#ifdef _WIN32
+  void markMainWindow() const;
+#else
+  void listenForLaterStarts();
+  void bringForward();
+#endif
+
+  FileSystem& fs_;
+  std::filesystem::path lockFile_;
+  std::unique_ptr<Lock> lock_;
+  bool anotherCopyRuns_ = false;
+  QPointer<QWidget> mainWindow_;
+  QObject* listener_ = nullptr;
+};
+
+}  // namespace tarvola
