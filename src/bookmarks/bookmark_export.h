@@ -6,22 +6,13 @@
 #include <vector>
 
 #include "bookmarks/bookmark_import.h"
+#include "store/bookmark_html.h"
 #include "store/file_system.h"
 
 namespace tarvola {
 
-struct ExportedSite {
-  std::string name;
-  std::string address;
-};
-
-struct ExportedCategory {
-  std::string name;
-  std::vector<ExportedSite> sites;
-};
-
-// The collection as a bookmark file in UTF-8, as the browsers write one.
-std::string bookmarkFileText(const std::vector<ExportedCategory>& collection);
+// The collection as a bookmark file in UTF-8, as the browsers write one: a folder a category.
+std::string bookmarkFileText(const std::vector<BookmarkFolder>& collection);
 
 struct ExportOutcome {
   enum class Status { done, busy, pendingChange, readFailed, writeFailed };

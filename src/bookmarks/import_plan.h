@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bookmarks/bookmark_file.h"
+#include "bookmarks/collection_additions.h"
 #include "store/records.h"
 
 namespace tarvola {
@@ -18,11 +19,8 @@ struct SkippedBookmark {
   std::string address;
 };
 
-// What an import adds to a collection: categories appended to wwww.dat, and
-// site records appended to the site file of each list position.
-struct ImportPlan {
-  std::vector<CategoryRecord> newCategories;
-  std::map<int, std::string> appendedSites;  // list position -> whole SiteRecords
+// What an import adds to a collection, and what it leaves out.
+struct ImportPlan : Additions {
   std::size_t addedSites = 0;
   std::vector<SkippedBookmark> skipped;
 };

@@ -51,11 +51,12 @@ bool listShowsRecordAt(const Host& host, ListBox list, int position, std::string
          listShowsRecord(host, list, position, records.substr(at, length));
 }
 
-bool categoryStillListed(FileSystem& fs, const Host& host, int position) {
+std::optional<std::string> listedCategoryRecord(FileSystem& fs, const Host& host, int position) {
   std::optional<RecordFile> file =
       RecordFile::open(fs, categoryFile(host.dataDirectory()), CategoryRecord::kLength, OpenMode::readOnly);
-  const std::optional<std::string> record = file ? file->read(static_cast<std::uint64_t>(position) + 1) : std::nullopt;
-  return record && listShowsRecord(host, ListBox::List1, position, *record);
+  std::optional<std::string> record = file ? file->read(static_cast<std::uint64_t>(position) + 1) : std::nullopt;
+  if (!record || !listShowsRecord(host, ListBox::List1, position, *record)) return std::nullopt;
+  return record;
 }
 
 void showChangedFolder(Host& host, FileSystem& fs) {

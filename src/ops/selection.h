@@ -32,8 +32,8 @@ std::optional<SelectedWebsite> selectedWebsite(const Host& host);
 // bytes, with it at the entry's place.
 bool listShowsRecord(const Host& host, ListBox list, int position, std::string_view record);
 bool listShowsRecordAt(const Host& host, ListBox list, int position, std::string_view records);
-// Read from wwww.dat.
-bool categoryStillListed(FileSystem& fs, const Host& host, int position);
+// The record of the category at List1's `position`, read from wwww.dat, while it is the one the list shows.
+std::optional<std::string> listedCategoryRecord(FileSystem& fs, const Host& host, int position);
 
 // After the folder was found changed under the window: List1 as the file
 // holds it now, List2 empty, so that no category shows another's websites.

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "store/atomic_rewrite.h"
+#include "store/data_files.h"
 #include "store/whole_file.h"
 
 namespace tarvola {
@@ -18,8 +19,11 @@ constexpr std::string_view kIntentName = "wwww.chg";
 // 32,767 renames take under a megabyte; anything much larger is damage.
 constexpr std::uint64_t kMaxIntentSize = 8u << 20;
 
-// A plain name inside the data directory: no separators, no "..", no drive.
+// A plain name inside the data directory: no separators, no "..", no drive,
+// no blank (it parts the words of a step). Of the names beyond ASCII, only
+// those of the file of deleted entries.
 bool isSafeName(std::string_view name) {
+  if (isDeletedEntriesFileName(name)) return true;
   if (name.empty() || name.size() > 64 || name.front() == '.' || name == kIntentName) return false;
   return std::ranges::all_of(name, [](char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' || c == '_' ||
@@ -108,10 +112,11 @@ bool writeIntent(FileSystem& fs, const std::filesystem::path& dataDir, const std
 
 // Carries out a step unless it has happened already.
 bool redo(FileSystem& fs, const std::filesystem::path& dataDir, const ChangeStep& step) {
-  const std::filesystem::path from = dataDir / step.from;
+  const std::filesystem::path from = dataDir / pathFromUtf8(step.from);
+  const std::filesystem::path to = dataDir / pathFromUtf8(step.to);
   switch (step.kind) {
-    case ChangeStep::Kind::replace: return fs.replace(from, dataDir / step.to) != FsStatus::failed;
-    case ChangeStep::Kind::moveNoReplace: return fs.renameNoReplace(from, dataDir / step.to) != FsStatus::failed;
+    case ChangeStep::Kind::replace: return fs.replace(from, to) != FsStatus::failed;
+    case ChangeStep::Kind::moveNoReplace: return fs.renameNoReplace(from, to) != FsStatus::failed;
     case ChangeStep::Kind::remove: return fs.remove(from) != FsStatus::failed;
   }
   return false;

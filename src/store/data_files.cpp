@@ -1,5 +1,7 @@
 #include "store/data_files.h"
 
+#include <algorithm>
+
 namespace tarvola {
 
 namespace {
@@ -10,6 +12,25 @@ constexpr std::string_view kChangeLockName = "wwww.lock";
 }  // namespace
 
 std::string siteFileName(int listPosition) { return std::to_string(listPosition) + ".dat"; }
+
+namespace {
+
+constexpr std::string_view kDeletedEntriesStem = "已删除的收藏.";
+constexpr std::string_view kHtml = ".html";
+
+}  // namespace
+
+std::string deletedEntriesAsideName(int n) {
+  return std::string(kDeletedEntriesStem).append(std::to_string(n)).append(kHtml);
+}
+
+bool isDeletedEntriesFileName(std::string_view name) {
+  if (name == kDeletedEntriesFileName) return true;
+  if (!name.starts_with(kDeletedEntriesStem) || !name.ends_with(kHtml)) return false;
+  const std::string_view number = name.substr(kDeletedEntriesStem.size(), name.size() - kDeletedEntriesStem.size() - kHtml.size());
+  return !number.empty() && number.size() <= 9 &&
+         std::ranges::all_of(number, [](char c) { return c >= '0' && c <= '9'; });
+}
 
 std::filesystem::path categoryFile(const std::filesystem::path& dataDir) { return dataDir / kCategoryFileName; }
 

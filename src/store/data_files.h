@@ -11,6 +11,11 @@ inline constexpr std::string_view kCategoryFileName = "wwww.dat";
 inline constexpr std::string_view kTempCategoryFileName = "kl.dat";
 inline constexpr std::string_view kTempSiteFileName = "ls.dat";
 std::string siteFileName(int listPosition);  // 0.dat, 1.dat, ...
+// What deletions took, kept to be brought back: a bookmark file (UTF-8 name);
+// one found damaged is moved aside under the name of number n.
+inline constexpr std::string_view kDeletedEntriesFileName = "已删除的收藏.html";
+std::string deletedEntriesAsideName(int n);  // 已删除的收藏.1.html, ...
+bool isDeletedEntriesFileName(std::string_view name);
 
 std::filesystem::path categoryFile(const std::filesystem::path& dataDir);                // wwww.dat
 std::filesystem::path siteFile(const std::filesystem::path& dataDir, int listPosition);  // 0.dat, 1.dat, ...

@@ -36,7 +36,7 @@ FolderChange::~FolderChange() {
   std::for_each(temporaries_.rbegin(), temporaries_.rend(), [this](const std::string& temp) { fs_.remove(pathOf(temp)); });
 }
 
-std::filesystem::path FolderChange::pathOf(std::string_view name) const { return dataDir_ / name; }
+std::filesystem::path FolderChange::pathOf(std::string_view name) const { return dataDir_ / pathFromUtf8(name); }
 
 // Written in order from 0 and removed from the last: those left are numbered from 0.
 void FolderChange::removeLeftTemporaries() {

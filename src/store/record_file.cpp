@@ -56,7 +56,8 @@ std::optional<std::string> readShownRecords(FileSystem& fs, const std::filesyste
                                             std::size_t recordLength, OpenMode mode) {
   std::optional<RecordFile> file = RecordFile::open(fs, path, recordLength, mode);
   if (file) return file->readAll();
-  return fs.lookUp(path) == FsStatus::missing ? std::optional<std::string>("") : std::nullopt;
+  const bool missing = fs.lookUp(path) == FsStatus::missing || fs.isDirectory(path);
+  return missing ? std::optional<std::string>("") : std::nullopt;
 }
 
 std::optional<std::string> wholeRecordsWithout(std::string_view bytes, std::size_t recordLength, std::uint64_t r) {

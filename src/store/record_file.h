@@ -58,8 +58,8 @@ class RecordFile {
 };
 
 // The records a list shows of a data file: its whole records, at most
-// kMaxRecords. "" when it is missing and `mode` doesn't make it; nothing when
-// it is there but can't be read.
+// kMaxRecords. "" when it is missing and `mode` doesn't make it, or a
+// directory stands in its place; nothing when it is there but can't be read.
 std::optional<std::string> readShownRecords(FileSystem& fs, const std::filesystem::path& path,
                                             std::size_t recordLength, OpenMode mode);
 

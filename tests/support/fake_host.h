@@ -46,6 +46,9 @@ class FakeHost final : public Host {
   void openAddress(const std::string& address) override { opened_.push_back(address); }
   void showInstructions() override { ++instructionsShown_; }
   const std::filesystem::path& dataDirectory() const override { return dataDir_; }
+  // A fixed time, so that what is kept of a deletion is the same at every run.
+  std::int64_t now() const override { return now_; }
+  void setNow(std::int64_t now) { now_ = now; }
 
   const std::string& caption() const { return caption_; }
   const std::vector<Prompt>& prompts() const { return prompts_; }
@@ -72,6 +75,7 @@ class FakeHost final : public Host {
   std::vector<Confirmation> confirmations_;
   std::vector<std::string> opened_;
   int instructionsShown_ = 0;
+  std::int64_t now_ = 1765000000;
 };
 
 }  // namespace tarvola::test

@@ -1,5 +1,6 @@
 #include "host/qt/qt_host.h"
 
+#include <QDateTime>
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QSignalBlocker>
@@ -73,6 +74,8 @@ void QtHost::openAddress(const std::string& address) {
 void QtHost::showInstructions() {
   if (instructions_) instructions_();
 }
+
+std::int64_t QtHost::now() const { return QDateTime::currentSecsSinceEpoch(); }
 
 QListView* QtHost::widget(ListBox list) const { return list == ListBox::List1 ? list1_ : list2_; }
 

@@ -41,6 +41,7 @@ class QtHost final : public Host {
   void openAddress(const std::string& address) override;
   void showInstructions() override;
   const std::filesystem::path& dataDirectory() const override { return dataDir_; }
+  std::int64_t now() const override;
 
  private:
   QListView* widget(ListBox list) const;

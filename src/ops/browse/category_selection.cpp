@@ -19,7 +19,7 @@ void List1_Click(Host& host, FileSystem& fs) {
     host.setItems(ListBox::List2, std::make_shared<RecordNames<SiteRecord>>(std::string()));
     return;
   }
-  if (!categoryStillListed(fs, host, position)) {
+  if (!listedCategoryRecord(fs, host, position)) {
     showChangedFolder(host, fs);
     return;
   }

@@ -10,6 +10,7 @@
 #include "ops/list_refresh.h"
 #include "ops/selection.h"
 #include "store/data_files.h"
+#include "store/deleted_entries.h"
 #include "store/record_file.h"
 #include "store/records.h"
 #include "store/temporary_file.h"
@@ -35,10 +36,19 @@ bool moveSiteFilesDown(FolderChange& change, int deleted, int last) {
   return true;
 }
 
-// The new category file and every renumbering go in one recorded change: an
-// interrupted one is finished at the next event or start, so a category is
-// never shown with another's websites. Nothing changes unless the category
-// at `position` is still the one the list shows.
+// The category with its websites, as they are stored, kept among the deleted entries.
+bool keepDeletedCategory(Host& host, FolderChange& change, std::string_view categories, int position) {
+  const std::optional<std::string> sites =
+      readShownRecords(change.fs(), siteFile(host.dataDirectory(), position), SiteRecord::kLength, OpenMode::readOnly);
+  const std::size_t at = static_cast<std::size_t>(position) * CategoryRecord::kLength;
+  return sites && keepDeletion(change, {Deletion::Kind::category, host.now(),
+                                        std::string(categories.substr(at, CategoryRecord::kLength)), *sites});
+}
+
+// The new category file, the kept deletion and every renumbering go in one
+// recorded change: an interrupted one is finished at the next event or start,
+// so a category is never shown with another's websites. Nothing changes unless
+// the category at `position` is still the one the list shows.
 void deleteCategory(Host& host, FileSystem& fs, int position) {
   WindowChange change(host, fs);
   if (!change.ready()) return;
@@ -47,7 +57,7 @@ void deleteCategory(Host& host, FileSystem& fs, int position) {
   const std::optional<std::string> rest =
       wholeRecordsWithout(*old, CategoryRecord::kLength, static_cast<std::uint64_t>(position) + 1);
   const std::filesystem::path parked = tempSiteFile(host.dataDirectory());
-  if (!rest || !clearTemporaryFile(fs, parked)) return;
+  if (!rest || !clearTemporaryFile(fs, parked) || !keepDeletedCategory(host, change, *old, position)) return;
   // The file of position `count`, which no category owns, moves along as well.
   const std::uint64_t count = old->size() / CategoryRecord::kLength;
   const int last = static_cast<int>(std::min<std::uint64_t>(count, std::numeric_limits<int>::max()));

@@ -16,7 +16,7 @@ void tjwz_Click(Host& host, FileSystem& fs) {
   // Right after the last whole record, so a damaged file's partial tail is
   // overwritten rather than left as a gap.
   changeSiteFile(host, fs, category,
-                 [&](WindowChange& change) { change.append(siteFileName(category), record->bytes()); });
+                 [&](WindowChange& change, const std::string&) { change.append(siteFileName(category), record->bytes()); });
 }
 
 }  // namespace tarvola

@@ -5,6 +5,7 @@
 
 #include "ops/sites/website_change.h"
 #include "ops/sites/website_dialogs.h"
+#include "store/data_files.h"
 #include "store/text_field.h"
 
 namespace tarvola {
@@ -17,11 +18,11 @@ void xgwz_Click(Host& host, FileSystem& fs) {
   const std::optional<SiteRecord> record =
       askForWebsite(host, "请输入新的网站名称", currentName, host.toolTip(ListBox::List2));
   if (!record) return;
-  // Only record r changes: the file never grows and keeps its other bytes.
-  rewriteSelectedWebsite(host, fs, *website, [&](std::string bytes) -> std::optional<std::string> {
+  // Only record r changes, through ls.dat: the file never grows and keeps its other bytes.
+  changeSelectedWebsite(host, fs, *website, [&](WindowChange& change, std::string bytes, const std::string&) {
     bytes.replace(static_cast<std::size_t>(website->listPosition) * SiteRecord::kLength, SiteRecord::kLength,
                   record->bytes());
-    return bytes;
+    change.rewrite(siteFileName(website->category), kTempSiteFileName, bytes);
   });
 }
 

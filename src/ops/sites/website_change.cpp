@@ -6,25 +6,23 @@
 
 namespace tarvola {
 
-void changeSiteFile(Host& host, FileSystem& fs, int category, const std::function<void(WindowChange&)>& edit) {
+void changeSiteFile(Host& host, FileSystem& fs, int category, const SiteFileEdit& edit) {
   {
     WindowChange change(host, fs);
     if (change.ready()) {
-      if (!categoryStillListed(fs, host, category)) return showChangedFolder(host, fs);
-      edit(change);
+      const std::optional<std::string> record = listedCategoryRecord(fs, host, category);
+      if (!record) return showChangedFolder(host, fs);
+      edit(change, *record);
     }
   }
   rebuildSiteList(host, fs, siteFile(host.dataDirectory(), category));
 }
 
-void rewriteSelectedWebsite(Host& host, FileSystem& fs, const SelectedWebsite& website,
-                            const std::function<std::optional<std::string>(std::string)>& edit) {
-  changeSiteFile(host, fs, website.category, [&](WindowChange& change) {
-    const std::string name = siteFileName(website.category);
-    std::optional<std::string> bytes = change.readToRewrite(name, SiteRecord::kLength);
-    if (!bytes || !listShowsRecordAt(host, ListBox::List2, website.listPosition, *bytes)) return;
-    const std::optional<std::string> edited = edit(std::move(*bytes));
-    if (edited) change.rewrite(name, kTempSiteFileName, *edited);
+void changeSelectedWebsite(Host& host, FileSystem& fs, const SelectedWebsite& website, const WebsiteEdit& edit) {
+  changeSiteFile(host, fs, website.category, [&](WindowChange& change, const std::string& categoryRecord) {
+    std::optional<std::string> bytes = change.readToRewrite(siteFileName(website.category), SiteRecord::kLength);
+    if (bytes && listShowsRecordAt(host, ListBox::List2, website.listPosition, *bytes))
+      edit(change, std::move(*bytes), categoryRecord);
   });
 }
 

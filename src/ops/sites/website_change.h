@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 #include <string>
 
 #include "host/host.h"
@@ -12,14 +11,17 @@ namespace tarvola {
 
 // A change of the selected category's site file, made under the folder's lock
 // (WindowChange) while List1 still shows that category at its place. `edit`
-// makes the change; it has the change to work through. Afterwards the lists
-// show the folder as it is: List2 the site file again, or, when the category
-// is no longer where the list shows it, List1 again and List2 empty.
-void changeSiteFile(Host& host, FileSystem& fs, int category, const std::function<void(WindowChange&)>& edit);
+// makes the change through the change it is given, with the category's record.
+// Afterwards the lists show the folder as it is: List2 the site file again,
+// or, when the category is no longer where the list shows it, List1 again and
+// List2 empty.
+using SiteFileEdit = std::function<void(WindowChange& change, const std::string& categoryRecord)>;
+void changeSiteFile(Host& host, FileSystem& fs, int category, const SiteFileEdit& edit);
 
-// The selected website's site file rewritten, through ls.dat, as `edit`
-// makes it of the file's bytes; only while the website is still at its place.
-void rewriteSelectedWebsite(Host& host, FileSystem& fs, const SelectedWebsite& website,
-                            const std::function<std::optional<std::string>(std::string)>& edit);
+// The same for the selected website, only while it is still at its place:
+// `edit` gets the site file's bytes, to be rewritten.
+using WebsiteEdit =
+    std::function<void(WindowChange& change, std::string siteFileBytes, const std::string& categoryRecord)>;
+void changeSelectedWebsite(Host& host, FileSystem& fs, const SelectedWebsite& website, const WebsiteEdit& edit);
 
 }  // namespace tarvola

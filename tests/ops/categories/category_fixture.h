@@ -21,7 +21,7 @@ class CategoryFixture : public ::testing::Test {
   void add(const std::string& answer);
   void rename(int position, const std::string& answer);
   void deleteAt(int position, bool ok = true);
-  Files files() const { return filesIn(dir.path()); }
+  Files files() const { return dataFilesIn(dir.path()); }
 
   // The one dialog shown asked for a category name, proposing defaultText.
   void expectNamePrompt(const std::string& defaultText) const;

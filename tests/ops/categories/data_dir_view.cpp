@@ -18,6 +18,12 @@ Files filesIn(const std::filesystem::path& dir) {
   return files;
 }
 
+Files dataFilesIn(const std::filesystem::path& dir) {
+  Files files = filesIn(dir);
+  std::erase_if(files, [](const auto& file) { return isDeletedEntriesFileName(file.first); });
+  return files;
+}
+
 void writeFiles(const std::filesystem::path& dir, const Files& files) {
   for (const auto& [name, bytes] : files) writeBytes(dir / name, bytes);
 }

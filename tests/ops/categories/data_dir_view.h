@@ -13,6 +13,8 @@ namespace tarvola::test {
 // Every file of a data directory by name, with its bytes.
 using Files = std::map<std::string, std::string>;
 Files filesIn(const std::filesystem::path& dir);
+// The same without the file of deleted entries: the files the window shows.
+Files dataFilesIn(const std::filesystem::path& dir);
 void writeFiles(const std::filesystem::path& dir, const Files& files);
 
 // What a fresh start of the program shows: each category, in order, with the

@@ -1,0 +1,92 @@
+#include "bookmarks/collection_additions.h"
+
+#include "ops/record_names.h"
+#include "store/data_files.h"
+#include "store/record_file.h"
+
+namespace tarvola {
+
+namespace {
+
+using Status = StagedAdditions::Status;
+
+// A name the program never reads as a site file, not taken yet. One that
+// can't be looked up counts as taken: it must not be overwritten.
+std::string orphanName(FolderChange& change, int position) {
+  std::string name = "orphan-" + std::to_string(position) + ".dat";
+  for (int n = 2; change.fs().lookUp(change.dataDir() / name) != FsStatus::missing; ++n)
+    name = "orphan-" + std::to_string(position) + "-" + std::to_string(n) + ".dat";
+  return name;
+}
+
+// The whole records of a data file that is to get more: nothing unless it can be rewritten.
+std::optional<std::string> recordsToExtend(FolderChange& change, std::string_view name, std::size_t recordLength) {
+  std::optional<std::string> bytes = change.readToRewrite(name, recordLength);
+  if (bytes) bytes->resize(bytes->size() / recordLength * recordLength);
+  return bytes;
+}
+
+bool holdsTooManyRecords(std::string_view records, std::size_t recordLength) {
+  return records.size() / recordLength > RecordFile::kMaxRecords;
+}
+
+Status plannedFiles(FolderChange& change, const Categories& categories, const Additions& additions,
+                    std::map<std::string, std::string>& files, std::string& failed) {
+  const int existing = static_cast<int>(categories.shown.size());
+  for (const auto& [position, records] : additions.appendedSites) {
+    const std::string name = siteFileName(position);
+    failed = name;
+    std::optional<std::string> content =
+        position < existing ? recordsToExtend(change, name, SiteRecord::kLength) : std::string();
+    if (!content) return Status::readFailed;
+    *content += records;
+    if (holdsTooManyRecords(*content, SiteRecord::kLength)) return Status::tooMany;
+    files[name] = std::move(*content);
+  }
+  if (additions.newCategories.empty()) return Status::staged;
+  failed = kCategoryFileName;
+  std::string content = categories.records;
+  for (const CategoryRecord& record : additions.newCategories) content += record.bytes();
+  if (holdsTooManyRecords(content, CategoryRecord::kLength)) return Status::tooMany;
+  files[failed] = std::move(content);
+  return Status::staged;
+}
+
+}  // namespace
+
+std::optional<Categories> readCategories(FolderChange& change) {
+  std::optional<std::string> records = recordsToExtend(change, kCategoryFileName, CategoryRecord::kLength);
+  if (!records) return std::nullopt;
+  const RecordNames<CategoryRecord> names(*records);
+  Categories categories{std::move(*records), {}};
+  for (std::size_t i = 0; i < names.size(); ++i) categories.shown.push_back(names.at(i));
+  return categories;
+}
+
+StagedAdditions stageAdditions(FolderChange& change, const Categories& categories, const Additions& additions) {
+  StagedAdditions staged;
+  std::map<std::string, std::string> files;
+  staged.status = plannedFiles(change, categories, additions, files, staged.file);
+  if (staged.status != Status::staged) return staged;
+  // A new category's place may hold a site file that belongs to no category:
+  // it must neither show under the new category nor be lost.
+  const int existing = static_cast<int>(categories.shown.size());
+  const int added = static_cast<int>(additions.newCategories.size());
+  for (int position = existing; position < existing + added; ++position) {
+    if (change.fs().lookUp(siteFile(change.dataDir(), position)) == FsStatus::missing) continue;
+    const std::string kept = orphanName(change, position);
+    change.move(siteFileName(position), kept);
+    staged.keptOrphans.emplace_back(siteFileName(position), kept);
+  }
+  for (const auto& [name, content] : files) {
+    staged.file = name;
+    if (!change.stage(name, content)) {
+      staged.status = Status::writeFailed;
+      return staged;
+    }
+  }
+  staged.file.clear();
+  return staged;
+}
+
+}  // namespace tarvola
