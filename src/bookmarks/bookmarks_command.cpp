@@ -1,11 +1,13 @@
 #include "bookmarks/bookmarks_command.h"
 
+#include <charconv>
 #include <new>
 #include <optional>
 
 #include "bookmarks/bookmark_export.h"
 #include "bookmarks/bookmark_import.h"
 #include "bookmarks/messages.h"
+#include "bookmarks/restore_deleted.h"
 #include "store/change_intent.h"
 #include "store/data_files.h"
 #include "store/whole_file.h"
@@ -67,6 +69,63 @@ int runExport(FileSystem& fs, const std::filesystem::path& dataDir, const std::s
   return failed ? kFailed : 0;
 }
 
+int runListing(FileSystem& fs, const std::filesystem::path& dataDir, CommandOutput& output) {
+  const DeletedOutcome outcome = listDeleted(fs, dataDir);
+  const bool failed =
+      outcome.status != DeletedOutcome::Status::done && outcome.status != DeletedOutcome::Status::nothingKept;
+  output.report(deletedListing(outcome), failed);
+  return failed ? kFailed : 0;
+}
+
+int runRestore(FileSystem& fs, const std::filesystem::path& dataDir, std::optional<std::size_t> number,
+               CommandOutput& output) {
+  const DeletedOutcome outcome = restoreDeleted(fs, dataDir, number);
+  const bool failed = outcome.status != DeletedOutcome::Status::done;
+  output.report(restoreReport(outcome), failed);
+  return failed ? kFailed : 0;
+}
+
+struct Action {
+  enum class Kind { import, exportTo, listDeleted, restore };
+  Kind kind;
+  std::string file;
+  std::optional<std::size_t> number;  // restore: the deletion's, or all
+};
+
+std::optional<Action> actionOf(const std::vector<std::string>& words) {
+  using Kind = Action::Kind;
+  if (words.size() == 1 && words[0] == "deleted") return Action{Kind::listDeleted, {}, {}};
+  if (words.size() == 1 && words[0] == "restore") return Action{Kind::restore, {}, {}};
+  if (words.size() == 2 && words[0] == "restore") {
+    std::size_t number = 0;
+    const auto [end, error] = std::from_chars(words[1].data(), words[1].data() + words[1].size(), number);
+    if (error != std::errc() || end != words[1].data() + words[1].size()) return std::nullopt;
+    return Action{Kind::restore, {}, number};
+  }
+  if (words.size() == 2 && words[0] == "import") return Action{Kind::import, words[1], {}};
+  if (words.size() == 2 && words[0] == "export") return Action{Kind::exportTo, words[1], {}};
+  if (words.size() == 1) return Action{Kind::import, words[0], {}};
+  return std::nullopt;
+}
+
+// The data folder's own file of deleted entries, dropped onto the program: all of it comes back.
+bool isKeptDeletionsOf(const std::filesystem::path& dataDir, const std::string& file) {
+  const std::filesystem::path kept = std::filesystem::absolute(dataDir) / pathFromUtf8(kDeletedEntriesFileName);
+  return std::filesystem::absolute(pathFromUtf8(file)).lexically_normal() == kept.lexically_normal();
+}
+
+int run(FileSystem& fs, const std::filesystem::path& dataDir, const Action& action, CommandOutput& output) {
+  switch (action.kind) {
+    case Action::Kind::import:
+      if (isKeptDeletionsOf(dataDir, action.file)) return runRestore(fs, dataDir, std::nullopt, output);
+      return runImport(fs, dataDir, action.file, output);
+    case Action::Kind::exportTo: return runExport(fs, dataDir, action.file, output);
+    case Action::Kind::listDeleted: return runListing(fs, dataDir, output);
+    case Action::Kind::restore: return runRestore(fs, dataDir, action.number, output);
+  }
+  return kBadCommandLine;
+}
+
 int runCommand(const std::vector<std::string>& arguments, const std::filesystem::path& defaultDataDir, FileSystem& fs,
                CommandOutput& output) {
   const std::optional<CommandLine> line = parseCommandLine(arguments);
@@ -74,9 +133,8 @@ int runCommand(const std::vector<std::string>& arguments, const std::filesystem:
     output.report(helpText(), false);
     return 0;
   }
-  const bool importing = line && ((line->words.size() == 2 && line->words[0] == "import") || line->words.size() == 1);
-  const bool exporting = line && line->words.size() == 2 && line->words[0] == "export";
-  if (!importing && !exporting) {
+  const std::optional<Action> action = line ? actionOf(line->words) : std::nullopt;
+  if (!action) {
     output.report("命令行有误。\n\n" + helpText(), true);
     return kBadCommandLine;
   }
@@ -85,9 +143,8 @@ int runCommand(const std::vector<std::string>& arguments, const std::filesystem:
     output.report("数据目录“" + utf8Of(dataDir) + "”不存在或不是目录。\n", true);
     return kFailed;
   }
-  const std::string& file = line->words.back();
   try {
-    return importing ? runImport(fs, dataDir, file, output) : runExport(fs, dataDir, file, output);
+    return run(fs, dataDir, *action, output);
   } catch (const std::bad_alloc&) {
     // Before anything was written, or once the change was recorded: then the next start finishes it.
     output.report(outOfMemoryReport(changePending(fs, dataDir)), true);

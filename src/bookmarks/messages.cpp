@@ -1,6 +1,10 @@
 #include "bookmarks/messages.h"
 
 #include <algorithm>
+#include <ctime>
+#include <span>
+
+#include "store/records.h"
 
 namespace tarvola {
 
@@ -22,6 +26,13 @@ std::string unreadableReport(const UnreadableFile& unreadable, const std::string
     case UnreadableFile::Reason::notBookmarkFile: break;
   }
   return quoted(file) + "不是浏览器的书签文件（HTML），未做任何更改。";
+}
+
+std::string orphansReport(const std::vector<std::pair<std::string, std::string>>& kept) {
+  std::string text;
+  for (const auto& [from, to] : kept)
+    text.append("数据目录里原有不属于任何分类的网站文件 ").append(from).append("，已改名为 ").append(to).append(" 保留。\n");
+  return text;
 }
 
 std::string skipsOf(const std::vector<SkippedBookmark>& skipped, SkippedBookmark::Reason reason,
@@ -52,9 +63,48 @@ std::string doneReport(const ImportOutcome& outcome, const std::string& file) {
     text += skipsOf(plan.skipped, SkippedBookmark::Reason::notWebAddress, "地址不是 http、https 或 ftp 网址");
     text += skipsOf(plan.skipped, SkippedBookmark::Reason::addressTooLong, "地址超过 200 字节，放不下");
   }
-  for (const auto& [from, to] : outcome.keptOrphans)
-    text.append("数据目录里原有不属于任何分类的网站文件 ").append(from).append("，已改名为 ").append(to).append(" 保留。\n");
+  return text + orphansReport(outcome.keptOrphans);
+}
+
+std::string timeOf(std::int64_t seconds) {
+  const auto time = static_cast<std::time_t>(seconds);
+  const std::tm* local = std::localtime(&time);
+  char text[32] = "";
+  if (local) std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", local);
   return text;
+}
+
+std::size_t sitesOf(const Deletion& deletion) { return deletion.sites.size() / SiteRecord::kLength; }
+
+std::string categoryNameOf(const Deletion& deletion) {
+  return quoted(CategoryRecord::fromBytes(
+                    std::span<const char, CategoryRecord::kLength>(deletion.category.data(), CategoryRecord::kLength))
+                    .shownName());
+}
+
+// When, and what: a category with its websites, or one website of a category.
+std::string deletionText(const Deletion& deletion) {
+  std::string text = timeOf(deletion.time) + "  分类" + categoryNameOf(deletion);
+  if (deletion.kind == Deletion::Kind::website) return text + "里的 1 个网站\n";
+  return text + "，" + std::to_string(sitesOf(deletion)) + " 个网站\n";
+}
+
+std::string problemReport(DeletedOutcome::Status status, const std::string& file) {
+  using Status = DeletedOutcome::Status;
+  switch (status) {
+    case Status::done: break;
+    case Status::nothingKept: return "没有已删除的收藏。\n";
+    case Status::noSuchNumber: return "没有这个编号的删除。用 tarvola-bookmarks deleted 查看编号，未做任何更改。\n";
+    case Status::damaged:
+      return "“已删除的收藏.html”已损坏或不是本程序写的，未做任何更改。下次删除时它会被改名保留。\n";
+    case Status::busy: return std::string(kFolderBusy) + "未做任何更改。\n";
+    case Status::pendingChange: return "数据目录里有一次没有完成的更改，现在也无法完成它，未做任何更改。\n";
+    case Status::readFailed: return "无法读取或更改数据文件 " + file + "，未做任何更改。\n";
+    case Status::tooMany: return "恢复后 " + file + " 将超过 32767 条记录，程序无法全部显示，未做任何更改。\n";
+    case Status::writeFailed: return "无法在数据目录里写入 " + file + " 的新内容，未做任何更改。\n";
+    case Status::unfinished: return "恢复没能全部写完。下次启动 Tarvola 或本程序时会自动把它完成。\n";
+  }
+  return {};
 }
 
 }  // namespace
@@ -64,11 +114,18 @@ std::string helpText() {
          "  tarvola-bookmarks [--data-dir 目录] import 书签文件\n"
          "  tarvola-bookmarks [--data-dir 目录] export 书签文件\n"
          "  tarvola-bookmarks 书签文件\n"
+         "  tarvola-bookmarks [--data-dir 目录] deleted\n"
+         "  tarvola-bookmarks [--data-dir 目录] restore [编号]\n"
          "\n"
          "  import  把浏览器导出的书签文件（HTML）加入收藏：每个文件夹成为一个分类，\n"
          "          每个书签成为一个网站；不在文件夹里的书签放进分类“未分类”。\n"
          "  export  把全部收藏写成浏览器可以导入的书签文件（HTML，UTF-8）。\n"
          "  只给出一个文件时就是导入：在 Windows 资源管理器里把书签文件拖到本程序上即可。\n"
+         "  deleted 列出删除过的分类和网站，最新的在前，带编号。它们保存在数据目录的\n"
+         "          “已删除的收藏.html”里，任何浏览器也都能导入这个文件。\n"
+         "  restore 恢复这个编号的删除；不给编号就全部恢复。分类回到列表末尾，\n"
+         "          单独删除的网站回到同名分类的末尾。把“已删除的收藏.html”拖到\n"
+         "          本程序上也会全部恢复。\n"
          "\n"
          "选项：\n"
          "  -d, --data-dir 目录  使用这个数据目录（默认是本程序所在的目录）\n"
@@ -112,6 +169,31 @@ std::string unreadableFileReport(const std::string& file, bool tooLarge) {
 std::string outOfMemoryReport(bool unfinished) {
   return unfinished ? "内存不足，没能全部写完。下次启动 Tarvola 或本程序时会自动把它完成。\n"
                     : "内存不足，无法完成，未做任何更改。\n";
+}
+
+std::string deletedListing(const DeletedOutcome& outcome) {
+  if (outcome.status != DeletedOutcome::Status::done) return problemReport(outcome.status, outcome.file);
+  std::string text = "已删除的收藏，最新的在前：\n";
+  for (std::size_t i = 0; i < outcome.deletions.size(); ++i) {
+    std::string number = std::to_string(i + 1);
+    text += std::string(number.size() < 4 ? 4 - number.size() : 0, ' ') + number + "  " +
+            deletionText(outcome.deletions[i]);
+  }
+  return text + "恢复其中一次：tarvola-bookmarks restore 编号；全部恢复：tarvola-bookmarks restore\n";
+}
+
+std::string restoreReport(const DeletedOutcome& outcome) {
+  if (outcome.status != DeletedOutcome::Status::done) return problemReport(outcome.status, outcome.file);
+  std::size_t categories = 0;
+  std::size_t sites = 0;
+  for (const Deletion& deletion : outcome.deletions) {
+    categories += deletion.kind == Deletion::Kind::category ? 1 : 0;
+    sites += sitesOf(deletion);
+  }
+  std::string text = "已恢复 " + std::to_string(outcome.deletions.size()) + " 次删除：分类 " +
+                     std::to_string(categories) + " 个，网站 " + std::to_string(sites) + " 个。\n";
+  for (const Deletion& deletion : outcome.deletions) text += "  " + deletionText(deletion);
+  return text + orphansReport(outcome.keptOrphans);
 }
 
 std::string progressLine(std::size_t done, std::size_t all) {

@@ -4,12 +4,15 @@
 
 #include "bookmarks/bookmark_export.h"
 #include "bookmarks/bookmark_import.h"
+#include "bookmarks/restore_deleted.h"
 
 namespace tarvola {
 
 std::string helpText();
 std::string importReport(const ImportOutcome& outcome, const std::string& file);
 std::string exportReport(const ExportOutcome& outcome, const std::string& file);
+std::string deletedListing(const DeletedOutcome& outcome);
+std::string restoreReport(const DeletedOutcome& outcome);
 std::string progressLine(std::size_t done, std::size_t all);
 std::string unreadableFileReport(const std::string& file, bool tooLarge);
 // `unfinished`: the change was recorded and stopped half-way.

@@ -1,0 +1,127 @@
+#include "bookmarks/restore_deleted.h"
+
+#include <map>
+#include <span>
+
+#include "bookmarks/collection_additions.h"
+#include "store/records.h"
+
+namespace tarvola {
+
+namespace {
+
+using Status = DeletedOutcome::Status;
+
+std::optional<Status> refusal(const FolderChange& change) {
+  switch (change.state()) {
+    case FolderChange::State::ready: return std::nullopt;
+    case FolderChange::State::busy: return Status::busy;
+    case FolderChange::State::pending: return Status::pendingChange;
+  }
+  return Status::pendingChange;
+}
+
+std::optional<Status> refusal(const KeptDeletions& kept) {
+  switch (kept.state) {
+    case KeptDeletions::State::kept: return std::nullopt;
+    case KeptDeletions::State::none: return Status::nothingKept;
+    case KeptDeletions::State::foreign: return Status::damaged;
+    case KeptDeletions::State::unreadable: return Status::readFailed;
+  }
+  return Status::readFailed;
+}
+
+CategoryRecord categoryOf(const Deletion& deletion) {
+  return CategoryRecord::fromBytes(
+      std::span<const char, CategoryRecord::kLength>(deletion.category.data(), CategoryRecord::kLength));
+}
+
+// The categories first, then the websites deleted alone, so that a website
+// finds its category back; each the oldest first, in the order they stood.
+Additions additionsOf(const Categories& categories, const std::vector<Deletion>& newestFirst) {
+  Additions additions;
+  std::map<std::string, int> positions;
+  for (std::size_t i = 0; i < categories.shown.size(); ++i)
+    positions.try_emplace(categories.shown[i], static_cast<int>(i));
+  const auto newCategory = [&](const CategoryRecord& record) {
+    const int position = static_cast<int>(categories.shown.size() + additions.newCategories.size());
+    additions.newCategories.push_back(record);
+    positions.try_emplace(record.shownName(), position);
+    return position;
+  };
+  for (const Deletion::Kind kind : {Deletion::Kind::category, Deletion::Kind::website}) {
+    for (auto deletion = newestFirst.rbegin(); deletion != newestFirst.rend(); ++deletion) {
+      if (deletion->kind != kind) continue;
+      const CategoryRecord category = categoryOf(*deletion);
+      const auto named = positions.find(category.shownName());
+      const int position =
+          kind == Deletion::Kind::website && named != positions.end() ? named->second : newCategory(category);
+      if (!deletion->sites.empty()) additions.appendedSites[position] += deletion->sites;
+    }
+  }
+  return additions;
+}
+
+Status statusOf(StagedAdditions::Status staged) {
+  switch (staged) {
+    case StagedAdditions::Status::staged: return Status::done;
+    case StagedAdditions::Status::readFailed: return Status::readFailed;
+    case StagedAdditions::Status::tooMany: return Status::tooMany;
+    case StagedAdditions::Status::writeFailed: return Status::writeFailed;
+  }
+  return Status::writeFailed;
+}
+
+Status restoreUnder(FolderChange& change, std::optional<std::size_t> number, DeletedOutcome& outcome) {
+  if (const std::optional<Status> refused = refusal(change)) return *refused;
+  KeptDeletions kept = readKeptDeletions(change);
+  if (const std::optional<Status> refused = refusal(kept)) return *refused;
+  std::vector<Deletion>& remaining = kept.newestFirst;
+  if (number && (*number < 1 || *number > remaining.size())) return Status::noSuchNumber;
+  if (number) {
+    const auto chosen = remaining.begin() + static_cast<std::ptrdiff_t>(*number - 1);
+    outcome.deletions.push_back(std::move(*chosen));
+    remaining.erase(chosen);
+  } else {
+    outcome.deletions = std::move(remaining);
+    remaining.clear();
+  }
+  const std::optional<Categories> categories = readCategories(change);
+  if (!categories) return Status::readFailed;
+  StagedAdditions staged = stageAdditions(change, *categories, additionsOf(*categories, outcome.deletions));
+  outcome.file = std::move(staged.file);
+  outcome.keptOrphans = std::move(staged.keptOrphans);
+  if (staged.status != StagedAdditions::Status::staged) return statusOf(staged.status);
+  if (!stageKeptDeletions(change, remaining)) return Status::writeFailed;
+  switch (change.commit()) {
+    case ChangeOutcome::done: return Status::done;
+    case ChangeOutcome::notBegun: return Status::writeFailed;
+    case ChangeOutcome::unfinished: return Status::unfinished;
+  }
+  return Status::unfinished;
+}
+
+}  // namespace
+
+DeletedOutcome listDeleted(FileSystem& fs, const std::filesystem::path& dataDir, std::chrono::milliseconds patience) {
+  DeletedOutcome outcome;
+  FolderChange change(fs, dataDir, patience);
+  if (const std::optional<Status> refused = refusal(change)) {
+    outcome.status = *refused;
+    return outcome;
+  }
+  KeptDeletions kept = readKeptDeletions(change);
+  outcome.status = refusal(kept).value_or(Status::done);
+  outcome.deletions = std::move(kept.newestFirst);
+  return outcome;
+}
+
+DeletedOutcome restoreDeleted(FileSystem& fs, const std::filesystem::path& dataDir, std::optional<std::size_t> number,
+                              std::chrono::milliseconds patience) {
+  DeletedOutcome outcome;
+  FolderChange change(fs, dataDir, patience);
+  outcome.status = restoreUnder(change, number, outcome);
+  return outcome;
+}
+
+}  // namespace tarvola

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "bookmarks/bookmark_import.h"
+#include "store/deleted_entries.h"
+#include "store/file_system.h"
+
+namespace tarvola {
+
+struct DeletedOutcome {
+  enum class Status {
+    done,
+    nothingKept,    // no file of deleted entries
+    noSuchNumber,   // restore: no deletion of that number
+    damaged,        // the file is not one this program wrote: nothing changed
+    busy,           // another change held the folder all along: nothing changed
+    pendingChange,  // an earlier change could not be finished: nothing changed
+    readFailed,     // a data file can't be read or changed: nothing changed
+    tooMany,        // a file would hold more records than a list shows: nothing changed
+    writeFailed,    // a file can't be written: nothing changed
+    unfinished,     // stopped half-way: the next start finishes it
+  };
+  Status status = Status::done;
+  std::string file;                // the data file that failed
+  std::vector<Deletion> deletions;  // the deletions kept (listing), or those brought back (restore), newest first
+  std::vector<std::pair<std::string, std::string>> keptOrphans;
+};
+
+// The deletions kept in the data folder, newest first.
+DeletedOutcome listDeleted(FileSystem& fs, const std::filesystem::path& dataDir,
+                           std::chrono::milliseconds patience = kToolPatience);
+
+// Brings back the deletion of `number` (1: the newest), or all of them, and
+// takes them out of the file, in one recorded change. A category comes back at
+// the end of the list with its websites as they were stored; then websites
+// deleted alone go back to the end of the category of their category's name,
+// or into a new one of that name.
+DeletedOutcome restoreDeleted(FileSystem& fs, const std::filesystem::path& dataDir, std::optional<std::size_t> number,
+                              std::chrono::milliseconds patience = kToolPatience);
+
+}  // namespace tarvola
