@@ -50,13 +50,14 @@ Additions additionsOf(const Categories& categories, const std::vector<Deletion>&
     return position;
   };
   for (const Deletion::Kind kind : {Deletion::Kind::category, Deletion::Kind::website}) {
-    for (auto deletion = newestFirst.rbegin(); deletion != newestFirst.rend(); ++deletion) {
-      if (deletion->kind != kind) continue;
-      const CategoryRecord category = categoryOf(*deletion);
+    for (std::size_t i = newestFirst.size(); i-- > 0;) {
+      const Deletion& deletion = newestFirst[i];
+      if (deletion.kind != kind) continue;
+      const CategoryRecord category = categoryOf(deletion);
       const auto named = positions.find(category.shownName());
       const int position =
           kind == Deletion::Kind::website && named != positions.end() ? named->second : newCategory(category);
-      if (!deletion->sites.empty()) additions.appendedSites[position] += deletion->sites;
+      if (!deletion.sites.empty()) additions.appendedSites[position] += deletion.sites;
     }
   }
   return additions;

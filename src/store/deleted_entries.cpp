@@ -171,6 +171,7 @@ std::optional<std::string> asideName(FolderChange& change) {
 
 std::string deletedEntriesText(const std::vector<Deletion>& newestFirst) {
   std::vector<std::string> folders;
+  folders.reserve(newestFirst.size());
   for (const Deletion& deletion : newestFirst) folders.push_back(bookmarkFolderHtml(folderOf(deletion)));
   return entriesText(folders);
 }
