@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "store/data_files.h"
+#include "store/deleted_entries.h"
+#include "store/folder_change.h"
+#include "support/file_bytes.h"
+#include "support/temp_dir.h"
+
+namespace tarvola {
+namespace {
+
+Deletion deletionAt(std::int64_t time) {
+  return {Deletion::Kind::website, time, test::categoryRecord("A"), test::siteRecord("a", "http://a.example/")};
+}
+
+// What is kept when a deletion joins a file that holds `before`: the newest
+// first, the oldest dropped beyond the bound, and a file not ours kept aside.
+TEST(DeletedEntriesTest, ADeletionJoinsTheNewestFirstWithinTheBoundAndNothingForeignIsLost) {
+  const std::string ours = deletedEntriesText({deletionAt(1), deletionAt(2)});
+  std::vector<Deletion> full;
+  for (std::int64_t time = 1000; time > 0; --time) full.push_back(deletionAt(time));
+  struct Case {
+    const char* what;
+    std::string before;
+    std::vector<std::int64_t> keptTimes;  // newest first
+    std::string aside;                    // what 已删除的收藏.1.html holds afterwards
+  };
+  const std::vector<Case> cases = {
+      {"ours", ours, {3, 1, 2}, ""},
+      {"full", deletedEntriesText(full), {}, ""},
+      {"cut short", ours.substr(0, ours.size() - 20), {3}, ours.substr(0, ours.size() - 20)},
+      {"another program's", "<html>something else</html>", {3}, "<html>something else</html>"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    test::TempDir dir;
+    test::writeBytes(dir / pathFromUtf8(kDeletedEntriesFileName), c.before);
+    {
+      FolderChange change(nativeFileSystem(), dir.path(), {});
+      ASSERT_TRUE(keepDeletion(change, deletionAt(3)));
+      ASSERT_EQ(change.commit(), ChangeOutcome::done);
+    }
+    const std::optional<std::vector<Deletion>> kept =
+        readDeletedEntries(test::readBytes(dir / pathFromUtf8(kDeletedEntriesFileName)));
+    ASSERT_TRUE(kept);
+    std::vector<std::int64_t> times;
+    for (const Deletion& deletion : *kept) times.push_back(deletion.time);
+    if (c.keptTimes.empty()) {
+      EXPECT_EQ(times.size(), kMaxDeletionsKept);
+      EXPECT_EQ(times.front(), 3);
+      EXPECT_EQ(times.back(), 2);
+    } else {
+      EXPECT_EQ(times, c.keptTimes);
+    }
+    const std::filesystem::path aside = dir / pathFromUtf8(deletedEntriesAsideName(1));
+    EXPECT_EQ(std::filesystem::exists(aside) ? test::readBytes(aside) : "", c.aside);
+  }
+}
+
+}  // namespace
+}  // namespace tarvola
