@@ -21,13 +21,13 @@ namespace {
 
 class PictureWindow final : public QWidget {
  public:
-  explicit PictureWindow(QPixmap picture) : picture_(std::move(picture)) {}
+  explicit PictureWindow(tarvola::Picture picture) : picture_(std::move(picture)) {}
 
  protected:
   void paintEvent(QPaintEvent* /*event*/) override { tarvola::paintPicture(this, picture_); }
 
  private:
-  QPixmap picture_;
+  tarvola::Picture picture_;
 };
 
 }  // namespace

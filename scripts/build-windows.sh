@@ -10,7 +10,8 @@ source "$(dirname "$0")/lib/common.sh"
 # The host's Qt runs moc, rcc and uic; its translations give Qt's Chinese texts.
 windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-translations-l10n googletest)
 install_packages "${windows_packages[@]}"
-qt=$("$root/scripts/windows-qt.sh")
+# TARVOLA_WINDOWS_QT: another static Qt for MinGW-w64 to link with, e.g. a changed one.
+qt=${TARVOLA_WINDOWS_QT:-$("$root/scripts/windows-qt.sh")}
 libxml2=$("$root/scripts/windows-libxml2.sh")
 
 build=${TARVOLA_WINDOWS_BUILD_DIR:-$root/build/windows}

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # The whole program and its whole suite built for 64-bit Windows
 # (scripts/build-windows.sh) and run under Wine, GUI tests on Qt's offscreen
-# platform. TARVOLA_WINDOWS_BUILD_DIR puts the build elsewhere than build/windows.
+# platform, the look on Qt's Windows platform; then the release archive
+# (scripts/package-windows.sh) unpacked and run. TARVOLA_WINDOWS_BUILD_DIR
+# puts the build elsewhere than build/windows.
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 
-install_packages wine64 wine
+install_packages wine64 wine xvfb unzip
 "$root/scripts/build-windows.sh"
 build=${TARVOLA_WINDOWS_BUILD_DIR:-$root/build/windows}
 
-# A Wine of its own for this run: prefix and temporary files, no display.
+# A Wine of its own for this run: prefix and temporary files.
 wine_home=$(mktemp -d "${TMPDIR:-/tmp}/tarvola-wine.XXXXXX")
 export WINEPREFIX=$wine_home/prefix
 export TMPDIR=$wine_home/tmp
@@ -23,9 +25,20 @@ mkdir -p "$WINEPREFIX" "$TMPDIR"
 stop_wine() {
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
+  if [[ -n ${display_server:-} ]]; then kill "$display_server" 2>/dev/null || true; fi
   rm -rf "$wine_home"
 }
 trap stop_wine EXIT
+
+# A virtual display for what runs on Qt's Windows platform, there before the
+# prefix is made: Wine's desktop keeps the display it started with.
+Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$wine_home/display" 2>/dev/null &
+display_server=$!
+until [[ -s $wine_home/display ]]; do
+  kill -0 "$display_server" 2>/dev/null || { echo "Xvfb did not start" >&2; exit 1; }
+  sleep 0.1
+done
+export DISPLAY=:$(cat "$wine_home/display")
 
 # Server and prefix up before ctest: started by the first test instead, Wine's
 # helpers keep ctest's output pipe open and every test waits on them.
@@ -53,3 +66,7 @@ for key in ComputerName ActiveComputerName; do
 done
 
 ctest --test-dir "$build" --output-on-failure --timeout 120 -j "$(nproc)"
+
+"$root/scripts/package-windows.sh"
+"$root/tests/release/windows_archive_test.sh" "$root/build/release" \
+  "$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"

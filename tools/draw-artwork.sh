@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Draws the program's artwork into resources/: the main window's background,
-# the instructions picture, the snowflake icon (PNG sizes and the .ico), and
-# writes the Qt resource file and the Windows resource script that carry them.
+# the instructions picture (each for 100 % and for 200 % screens), the
+# snowflake icon (PNG sizes and the .ico), and writes the Qt resource file and the Windows resource script that carry them.
 # The output is committed; re-run this only to change the artwork.
 #
 # Needs ImageMagick 6 (`convert`) and the Noto Sans CJK SC font (Debian:
@@ -16,8 +16,9 @@ mkdir -p "$out"
 # Fonts by name, so the SC face is picked out of the .ttc collections.
 font_regular="Noto-Sans-CJK-SC"
 font_bold="Noto-Sans-CJK-SC-Bold"
+fonts=$(convert -list font)   # read whole: grep -q ending early fails the pipe
 for f in "$font_regular" "$font_bold"; do
-    if ! convert -list font | grep -q "Font: $f\$"; then
+    if ! grep -q "Font: $f\$" <<<"$fonts"; then
         echo "draw-artwork: font $f not found (install fonts-noto-cjk)" >&2
         exit 1
     fi
@@ -27,29 +28,48 @@ done
 strip_png=(-strip -define 'png:exclude-chunks=date,time')
 # 4:4:4 keeps white text on blue free of colour fringes.
 jpeg=(-strip -type TrueColor -quality 92 -sampling-factor 1x1 -interlace none)
-# The pictures are drawn for a 120-dpi screen; the files say so.
-dpi=(-units PixelsPerInch -density 120)
+# The pictures are drawn for a 120-dpi screen, and again at twice the size for
+# screens above 100 %; the files say so.
+dpi() { echo -units PixelsPerInch -density $((120 * $1)); }
+
+# Every number of a geometry times the scale: "line 20,35 141,35" at 2 is
+# "line 40,70 282,70".
+at() {
+    awk -v k="$1" '{
+        out = ""
+        while (match($0, /[0-9]+(\.[0-9]+)?/)) {
+            out = out substr($0, 1, RSTART - 1) (substr($0, RSTART, RLENGTH) * k)
+            $0 = substr($0, RSTART + RLENGTH)
+        }
+        print out $0
+    }' <<<"$2"
+}
 
 # --- Main window background, 390 x 257 ------------------------------------
 # The lists sit at (20,40) 121x199 and (150,40) 221x199; the headings are
 # centred over them in the band above.
-convert -size 390x257 gradient:'#3A7BD5-#1C4C9A' \
-    -fill 'rgba(255,255,255,0.06)' -stroke none \
-    -draw 'roundrectangle 9,5 380,248 10,10' \
-    -fill 'rgba(0,20,60,0.35)' \
-    -draw 'rectangle 21,41 142,240' \
-    -draw 'rectangle 151,41 372,240' \
-    -fill none -stroke '#DCEBFF' -strokewidth 2 \
-    -draw 'roundrectangle 8,4 381,249 10,10' \
-    -stroke '#A9C8F0' -strokewidth 1 \
-    -draw 'line 20,35 141,35' \
-    -draw 'line 150,35 371,35' \
-    -stroke none -font "$font_bold" -pointsize 15 -gravity North \
-    -fill 'rgba(0,25,70,0.55)' \
-    -annotate -114+11 '网站类别' -annotate +66+11 '精品网站' \
-    -fill white \
-    -annotate -115+10 '网站类别' -annotate +65+10 '精品网站' \
-    "${jpeg[@]}" "${dpi[@]}" "$out/background.jpg"
+draw_background() {
+    local k=$1
+    convert -size "$(at "$k" 390x257)" gradient:'#3A7BD5-#1C4C9A' \
+        -fill 'rgba(255,255,255,0.06)' -stroke none \
+        -draw "$(at "$k" 'roundrectangle 9,5 380,248 10,10')" \
+        -fill 'rgba(0,20,60,0.35)' \
+        -draw "$(at "$k" 'rectangle 21,41 142,240')" \
+        -draw "$(at "$k" 'rectangle 151,41 372,240')" \
+        -fill none -stroke '#DCEBFF' -strokewidth $((2 * k)) \
+        -draw "$(at "$k" 'roundrectangle 8,4 381,249 10,10')" \
+        -stroke '#A9C8F0' -strokewidth "$k" \
+        -draw "$(at "$k" 'line 20,35 141,35')" \
+        -draw "$(at "$k" 'line 150,35 371,35')" \
+        -stroke none -font "$font_bold" -pointsize $((15 * k)) -gravity North \
+        -fill 'rgba(0,25,70,0.55)' \
+        -annotate "$(at "$k" -114+11)" '网站类别' -annotate "$(at "$k" +66+11)" '精品网站' \
+        -fill white \
+        -annotate "$(at "$k" -115+10)" '网站类别' -annotate "$(at "$k" +65+10)" '精品网站' \
+        "${jpeg[@]}" $(dpi "$k") "$2"
+}
+draw_background 1 "$out/background.jpg"
+draw_background 2 "$out/background@2x.jpg"
 
 # --- Instructions picture, 390 x 315 --------------------------------------
 # Steps wrap with a hanging indent; the break points keep the text as it is.
@@ -66,37 +86,40 @@ step_lines=(
     '3. |登入网站。双击精品网站列表框中的网站名称，'
     '|系统将启动默认的浏览器登入该网站。'
 )
-body=()
-y=60
-for entry in "${step_lines[@]}"; do
-    if [[ -z "$entry" ]]; then
-        y=$((y + 8))        # a little air between the steps
-        continue
-    fi
-    num="${entry%%|*}"
-    rest="${entry#*|}"
-    [[ -n "$num" ]] && body+=(-annotate "+${text_x}+${y}" "$num")
-    body+=(-annotate "+$((text_x + indent))+${y}" "$rest")
+draw_instructions() {
+    local k=$1 body=() y=60 entry num rest
+    for entry in "${step_lines[@]}"; do
+        if [[ -z "$entry" ]]; then
+            y=$((y + 8))        # a little air between the steps
+            continue
+        fi
+        num="${entry%%|*}"
+        rest="${entry#*|}"
+        [[ -n "$num" ]] && body+=(-annotate "$(at "$k" "+${text_x}+${y}")" "$num")
+        body+=(-annotate "$(at "$k" "+$((text_x + indent))+${y}")" "$rest")
+        y=$((y + line_h))
+    done
+    y=$((y + line_h))           # the blank line
+    body+=(-annotate "$(at "$k" "+${text_x}+${y}")" '程序：Tarvola')
     y=$((y + line_h))
-done
-y=$((y + line_h))           # the blank line
-body+=(-annotate "+${text_x}+${y}" '程序：Tarvola')
-y=$((y + line_h))
-body+=(-annotate "+${text_x}+${y}" '版本：V2.0')
+    body+=(-annotate "$(at "$k" "+${text_x}+${y}")" '版本：V2.0')
 
-convert -size 390x315 gradient:'#CFCFCF-#A8A8A8' \
-    -fill 'rgba(0,0,0,0.18)' -stroke none \
-    -draw 'roundrectangle 14,14 380,306 12,12' \
-    -fill white -stroke '#8C8C8C' -strokewidth 1 \
-    -draw 'roundrectangle 12,11 377,303 12,12' \
-    -stroke '#D8D8D8' -draw 'line 30,47 359,47' \
-    -stroke none -fill black \
-    -font "$font_bold" -pointsize 16 -gravity North \
-    -annotate +0+18 '使用说明' \
-    -font "$font_regular" -pointsize 13 -gravity NorthWest \
-    "${body[@]}" \
-    -gravity SouthEast -annotate +31+20 '2004.4.6' \
-    "${jpeg[@]}" "${dpi[@]}" "$out/instructions.jpg"
+    convert -size "$(at "$k" 390x315)" gradient:'#CFCFCF-#A8A8A8' \
+        -fill 'rgba(0,0,0,0.18)' -stroke none \
+        -draw "$(at "$k" 'roundrectangle 14,14 380,306 12,12')" \
+        -fill white -stroke '#8C8C8C' -strokewidth "$k" \
+        -draw "$(at "$k" 'roundrectangle 12,11 377,303 12,12')" \
+        -stroke '#D8D8D8' -draw "$(at "$k" 'line 30,47 359,47')" \
+        -stroke none -fill black \
+        -font "$font_bold" -pointsize $((16 * k)) -gravity North \
+        -annotate "$(at "$k" +0+18)" '使用说明' \
+        -font "$font_regular" -pointsize $((13 * k)) -gravity NorthWest \
+        "${body[@]}" \
+        -gravity SouthEast -annotate "$(at "$k" +31+20)" '2004.4.6' \
+        "${jpeg[@]}" $(dpi "$k") "$2"
+}
+draw_instructions 1 "$out/instructions.jpg"
+draw_instructions 2 "$out/instructions@2x.jpg"
 
 # --- Icon: a snowflake, 32 x 32 and 16 x 16 ---------------------------------
 # Drawn 8x larger and shrunk by averaging, then the alpha is cut to on/off:
@@ -171,10 +194,12 @@ cat >"$out/resources.qrc" <<'EOF'
     <qresource prefix="/">
         <file alias="background.jpg">background.jpg</file>
         <file alias="instructions.jpg">instructions.jpg</file>
+        <file alias="background@2x.jpg">background@2x.jpg</file>
+        <file alias="instructions@2x.jpg">instructions@2x.jpg</file>
         <file alias="icon-32.png">icon-32.png</file>
         <file alias="icon-16.png">icon-16.png</file>
     </qresource>
 </RCC>
 EOF
 
-echo "draw-artwork: wrote background.jpg instructions.jpg icon-32.png icon-16.png tarvola.ico tarvola.rc resources.qrc in $out"
+echo "draw-artwork: wrote background.jpg instructions.jpg and their @2x drawings, icon-32.png icon-16.png tarvola.ico tarvola.rc resources.qrc in $out"

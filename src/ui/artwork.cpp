@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
@@ -21,9 +22,13 @@ QPixmap picture(const QString& path) {
 
 }  // namespace
 
-QPixmap backgroundPicture() { return picture(QStringLiteral(":/background.jpg")); }
+Picture backgroundPicture() {
+  return {picture(QStringLiteral(":/background.jpg")), QStringLiteral(":/background@2x.jpg")};
+}
 
-QPixmap instructionsPicture() { return picture(QStringLiteral(":/instructions.jpg")); }
+Picture instructionsPicture() {
+  return {picture(QStringLiteral(":/instructions.jpg")), QStringLiteral(":/instructions@2x.jpg")};
+}
 
 QIcon programIcon() {
   QIcon icon;
@@ -32,9 +37,23 @@ QIcon programIcon() {
   return icon;
 }
 
-void paintPicture(QWidget* window, const QPixmap& picture) {
+void paintPicture(QWidget* window, const Picture& picture) {
   QPainter painter(window);
-  painter.drawPixmap(QRect(QPoint(0, 0), picture.size() / picture.devicePixelRatio()), picture);
+  const qreal scale = window->devicePixelRatioF();
+  if (scale <= 1) {
+    painter.drawPixmap(0, 0, picture.normal);
+    return;
+  }
+  // Scaled once per scale, by averaging: a painter's smooth transform only interpolates.
+  const QString key = QStringLiteral("%1@%2").arg(picture.doubleSize).arg(scale);
+  QPixmap scaled;
+  if (!QPixmapCache::find(key, &scaled)) {
+    scaled = QPixmap(picture.doubleSize)
+                 .scaled(picture.normal.size() * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPixmapCache::insert(key, scaled);
+  }
+  scaled.setDevicePixelRatio(scale);
+  painter.drawPixmap(0, 0, scaled);
 }
 
 void centreOnScreen(QWidget* window) {

@@ -29,7 +29,7 @@ using test::writeBytes;
 // What the window must show, made without the program's painting: the
 // background picture, and white inside the two empty lists.
 QImage expectedWindow(QSize size, const std::vector<QRect>& lists) {
-  QImage expected = backgroundPicture().toImage().convertToFormat(QImage::Format_RGB32).copy(QRect(QPoint(), size));
+  QImage expected = backgroundPicture().normal.toImage().convertToFormat(QImage::Format_RGB32).copy(QRect(QPoint(), size));
   QPainter painter(&expected);
   for (const QRect& list : lists) painter.fillRect(list.adjusted(2, 2, -2, -2), Qt::white);
   return expected;

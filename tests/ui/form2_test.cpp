@@ -105,7 +105,7 @@ TEST_F(Form2Test, TheWindowShowsThePictureUnderItsCaptionAtAFixedSize) {
   EXPECT_FALSE(instructions->windowIcon().isNull());
   EXPECT_TRUE(instructions->children().isEmpty());
 
-  const QPixmap picture = instructionsPicture();
+  const QPixmap picture = instructionsPicture().normal;
   EXPECT_EQ(picture.size(), QSize(390, 315));
   // The picture's last row falls below the client area.
   const QImage shown = instructions->grab().toImage().convertToFormat(QImage::Format_RGB32);

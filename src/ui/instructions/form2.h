@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QPixmap>
 #include <QWidget>
+
+#include "ui/artwork.h"
 
 namespace tarvola {
 
@@ -17,7 +18,7 @@ class Form2 final : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  const QPixmap picture_;
+  const Picture picture_;
 };
 
 // Shows the instructions window: loaded and centred if it isn't open, modeless,

@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
-#include <QPixmap>
 #include <QWidget>
 
 #include "host/qt/qt_host.h"
 #include "store/file_system.h"
+#include "ui/artwork.h"
 
 class QAction;
 class QMenu;
@@ -54,7 +54,7 @@ class Form1 final : public QWidget {
   ListBoxView* List2 = nullptr;
   QMenu* pop1 = nullptr;
   QMenu* pop2 = nullptr;
-  const QPixmap background_;
+  const Picture background_;
   FileSystem& fs_;
   QtHost host_;
 };
