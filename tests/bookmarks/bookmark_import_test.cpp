@@ -160,7 +160,7 @@ TEST_F(BookmarkImportTest, AFailedWriteChangesNothing) {
   EXPECT_EQ(importBookmarks(fs, dir.path(), fixtureBytes("firefox-nested-folders.html")).status, Status::writeFailed);
   EXPECT_EQ(collectionListing(dir.path()), before);
   for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
-    EXPECT_TRUE(entry.path().extension() == ".dat" || isLockFileName(entry.path().filename().string())) << entry.path();
+    EXPECT_TRUE(entry.path().extension() == ".dat" || isLockFileName(utf8Of(entry.path().filename()))) << entry.path();
 }
 
 // A file the program would only show, never change, is never rewritten by an

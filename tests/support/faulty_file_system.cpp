@@ -1,10 +1,12 @@
 #include "support/faulty_file_system.h"
 
+#include "store/data_files.h"
+
 namespace tarvola::test {
 
 namespace {
 
-std::string nameOf(const std::filesystem::path& path) { return path.filename().string(); }
+std::string nameOf(const std::filesystem::path& path) { return utf8Of(path.filename()); }
 
 class FaultyFile final : public File {
  public:

@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::uint64_t kSector = 512;
 
-std::string nameOf(const std::filesystem::path& path) { return path.filename().string(); }
+std::string nameOf(const std::filesystem::path& path) { return utf8Of(path.filename()); }
 
 class ModelledFile final : public File {
  public:

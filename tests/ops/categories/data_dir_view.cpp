@@ -12,7 +12,7 @@ namespace tarvola::test {
 Files filesIn(const std::filesystem::path& dir) {
   Files files;
   for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(dir)) {
-    const std::string name = entry.path().filename().string();
+    const std::string name = utf8Of(entry.path().filename());
     if (!isLockFileName(name)) files[name] = readBytes(entry.path());
   }
   return files;
@@ -25,7 +25,7 @@ Files dataFilesIn(const std::filesystem::path& dir) {
 }
 
 void writeFiles(const std::filesystem::path& dir, const Files& files) {
-  for (const auto& [name, bytes] : files) writeBytes(dir / name, bytes);
+  for (const auto& [name, bytes] : files) writeBytes(dir / pathFromUtf8(name), bytes);
 }
 
 Shown shownAfterRestart(const std::filesystem::path& dir, FileSystem& fs) {
