@@ -7,7 +7,7 @@
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 
-install_packages wine64 wine xvfb unzip
+install_packages wine64 wine unzip
 "$root/scripts/build-windows.sh"
 build=${TARVOLA_WINDOWS_BUILD_DIR:-$root/build/windows}
 
@@ -25,20 +25,9 @@ mkdir -p "$WINEPREFIX" "$TMPDIR"
 stop_wine() {
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
-  if [[ -n ${display_server:-} ]]; then kill "$display_server" 2>/dev/null || true; fi
   rm -rf "$wine_home"
 }
 trap stop_wine EXIT
-
-# A virtual display for what runs on Qt's Windows platform, there before the
-# prefix is made: Wine's desktop keeps the display it started with.
-Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$wine_home/display" 2>/dev/null &
-display_server=$!
-until [[ -s $wine_home/display ]]; do
-  kill -0 "$display_server" 2>/dev/null || { echo "Xvfb did not start" >&2; exit 1; }
-  sleep 0.1
-done
-export DISPLAY=:$(cat "$wine_home/display")
 
 # Server and prefix up before ctest: started by the first test instead, Wine's
 # helpers keep ctest's output pipe open and every test waits on them.
@@ -51,9 +40,9 @@ fi
 set_registry() {
   wine reg add "$@" /f >>"$wine_home/wineboot.log" 2>&1 || { cat "$wine_home/wineboot.log" >&2; exit 1; }
 }
-# Windows without a display, for the tests that start tarvola.exe itself (it
-# has no platform but the system's). Wine takes its display driver when its
-# server starts: start it again.
+# Windows without a display, for what runs on Qt's Windows platform: the
+# program itself, started by the tests and from the release, and the look test.
+# Wine takes its display driver when its server starts: start it again.
 set_registry 'HKCU\Software\Wine\Drivers' /v Graphics /d null
 wineserver -k
 wineserver -w
