@@ -2,8 +2,8 @@
 # The Windows release proves itself: its checksums hold, and unpacked into an
 # empty folder whose path has Chinese characters and a blank, the program
 # creates its data beside itself and the bookmark program imports and exports
-# there, both importing only Windows' own DLLs. Runs inside the Wine and the
-# display of scripts/test-windows.sh.
+# there, both importing only Windows' own DLLs. Runs inside the Wine of
+# scripts/test-windows.sh.
 # Usage: windows_archive_test.sh RELEASE_FOLDER VERSION
 set -euo pipefail
 release=$1
