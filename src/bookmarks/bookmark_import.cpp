@@ -11,16 +11,6 @@ namespace {
 
 using Status = ImportOutcome::Status;
 
-Status statusOf(StagedAdditions::Status staged) {
-  switch (staged) {
-    case StagedAdditions::Status::staged: return Status::done;
-    case StagedAdditions::Status::readFailed: return Status::readFailed;
-    case StagedAdditions::Status::tooMany: return Status::tooMany;
-    case StagedAdditions::Status::writeFailed: return Status::writeFailed;
-  }
-  return Status::writeFailed;
-}
-
 Status importUnder(FolderChange& change, const BookmarkTree& tree, const Progress& progress, ImportOutcome& outcome) {
   if (change.state() != FolderChange::State::ready)
     return change.state() == FolderChange::State::busy ? Status::busy : Status::pendingChange;
@@ -32,13 +22,7 @@ Status importUnder(FolderChange& change, const BookmarkTree& tree, const Progres
   StagedAdditions staged = stageAdditions(change, *categories, outcome.plan);
   outcome.file = std::move(staged.file);
   outcome.keptOrphans = std::move(staged.keptOrphans);
-  if (staged.status != StagedAdditions::Status::staged) return statusOf(staged.status);
-  switch (change.commit()) {
-    case ChangeOutcome::done: return Status::done;
-    case ChangeOutcome::notBegun: return Status::writeFailed;
-    case ChangeOutcome::unfinished: return Status::unfinished;
-  }
-  return Status::unfinished;
+  return commitAdditions<Status>(staged.status, change);
 }
 
 }  // namespace

@@ -41,4 +41,22 @@ struct StagedAdditions {
 // while nothing has changed.
 StagedAdditions stageAdditions(FolderChange& change, const Categories& categories, const Additions& additions);
 
+// Puts staged additions in place; the outcome in the terms of the command (an
+// import, a restore), including why staging stopped it.
+template <typename Status>
+Status commitAdditions(StagedAdditions::Status staged, FolderChange& change) {
+  switch (staged) {
+    case StagedAdditions::Status::staged: break;
+    case StagedAdditions::Status::readFailed: return Status::readFailed;
+    case StagedAdditions::Status::tooMany: return Status::tooMany;
+    case StagedAdditions::Status::writeFailed: return Status::writeFailed;
+  }
+  switch (change.commit()) {
+    case ChangeOutcome::done: return Status::done;
+    case ChangeOutcome::notBegun: return Status::writeFailed;
+    case ChangeOutcome::unfinished: return Status::unfinished;
+  }
+  return Status::unfinished;
+}
+
 }  // namespace tarvola

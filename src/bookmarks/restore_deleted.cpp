@@ -63,16 +63,6 @@ Additions additionsOf(const Categories& categories, const std::vector<Deletion>&
   return additions;
 }
 
-Status statusOf(StagedAdditions::Status staged) {
-  switch (staged) {
-    case StagedAdditions::Status::staged: return Status::done;
-    case StagedAdditions::Status::readFailed: return Status::readFailed;
-    case StagedAdditions::Status::tooMany: return Status::tooMany;
-    case StagedAdditions::Status::writeFailed: return Status::writeFailed;
-  }
-  return Status::writeFailed;
-}
-
 Status restoreUnder(FolderChange& change, std::optional<std::size_t> number, DeletedOutcome& outcome) {
   if (const std::optional<Status> refused = refusal(change)) return *refused;
   KeptDeletions kept = readKeptDeletions(change);
@@ -92,14 +82,9 @@ Status restoreUnder(FolderChange& change, std::optional<std::size_t> number, Del
   StagedAdditions staged = stageAdditions(change, *categories, additionsOf(*categories, outcome.deletions));
   outcome.file = std::move(staged.file);
   outcome.keptOrphans = std::move(staged.keptOrphans);
-  if (staged.status != StagedAdditions::Status::staged) return statusOf(staged.status);
-  if (!stageKeptDeletions(change, remaining)) return Status::writeFailed;
-  switch (change.commit()) {
-    case ChangeOutcome::done: return Status::done;
-    case ChangeOutcome::notBegun: return Status::writeFailed;
-    case ChangeOutcome::unfinished: return Status::unfinished;
-  }
-  return Status::unfinished;
+  if (staged.status == StagedAdditions::Status::staged && !stageKeptDeletions(change, remaining))
+    return Status::writeFailed;
+  return commitAdditions<Status>(staged.status, change);
 }
 
 }  // namespace
