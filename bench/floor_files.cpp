@@ -22,9 +22,10 @@ void check(bool done, const char* what) {
 
 }  // namespace
 
-FloorFile::FloorFile(const std::filesystem::path& path, int flags) : fd_(::open(path.c_str(), flags | O_CLOEXEC, 0666)) {
-  check(fd_ >= 0, "open");
-}
+FloorFile::FloorFile(const std::filesystem::path& path, int flags)
+    : FloorFile(::open(path.c_str(), flags | O_CLOEXEC, 0666)) {}
+
+FloorFile::FloorFile(int fd) : fd_(fd) { check(fd_ >= 0, "open"); }
 
 FloorFile::~FloorFile() { ::close(fd_); }
 
@@ -73,6 +74,12 @@ void expectNoChangePending(const std::filesystem::path& dir) {
 }
 
 std::string readWhole(const std::filesystem::path& path) { return FloorFile(path, O_RDONLY).readAll(); }
+
+std::optional<std::string> readIfThere(const std::filesystem::path& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0 && errno == ENOENT) return std::nullopt;
+  return FloorFile(fd).readAll();
+}
 
 void writeDurably(const std::filesystem::path& path, std::string_view bytes) {
   const FloorFile file(path, O_WRONLY | O_CREAT | O_TRUNC);

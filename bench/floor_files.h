@@ -3,6 +3,7 @@
 #include <sys/types.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,8 @@ namespace tarvola::bench {
 class FloorFile {
  public:
   FloorFile(const std::filesystem::path& path, int flags);
+  // Takes over a descriptor just opened.
+  explicit FloorFile(int fd);
   ~FloorFile();
   FloorFile(const FloorFile&) = delete;
   FloorFile& operator=(const FloorFile&) = delete;
@@ -50,6 +53,8 @@ class FloorChange {
 void expectNoChangePending(const std::filesystem::path& dir);
 
 std::string readWhole(const std::filesystem::path& path);
+// The whole file in one read when it is there; nothing when it is missing.
+std::optional<std::string> readIfThere(const std::filesystem::path& path);
 void writeDurably(const std::filesystem::path& path, std::string_view bytes);
 void renameDurably(const std::filesystem::path& from, const std::filesystem::path& to);
 // A rename or a removal left for a later syncDirectory to make durable.

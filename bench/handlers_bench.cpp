@@ -4,9 +4,10 @@
 // besides: a change takes the folder's change lock and looks for a pending
 // change and left temporaries; a selection looks for a pending change, and a
 // category selection reads the category's record to see that the list still
-// shows it. Nothing else. The handlers run on the real main
-// window, shown on Qt's offscreen platform, and each run ends once the window
-// has laid out and painted what changed.
+// shows it; a deletion keeps what it deletes in the file of deleted entries,
+// put in place with the deletion by one recorded change. Nothing else. The
+// handlers run on the real main window, shown on Qt's offscreen platform, and
+// each run ends once the window has laid out and painted what changed.
 //
 // Each workload is registered twice, "<workload>/program" and
 // "<workload>/floor"; scripts/bench.sh runs them interleaved and compares the
@@ -16,12 +17,15 @@
 #include <fcntl.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include <QApplication>
+#include <QDateTime>
 
 #include "bench/floor_files.h"
 #include "bench/floor_window.h"
@@ -37,7 +41,9 @@
 #include "ops/sites/add_website.h"
 #include "ops/sites/delete_website.h"
 #include "ops/sites/modify_website.h"
+#include "store/bookmark_html.h"
 #include "store/data_files.h"
+#include "store/deleted_entries.h"
 #include "store/record_file.h"
 #include "store/records.h"
 
@@ -254,26 +260,87 @@ void floorRenameCategory(benchmark::State& state, int categories) {
   }
 }
 
+// ---- The file of deleted entries, to which every deletion adds ----
+
+// Deletions kept before the one measured: none (the first deletion), or what
+// a person's months of use leave.
+constexpr int kEarlierDeletions[] = {0, 100};
+constexpr int kEarlierSites = 3;
+
+std::string keptLabel(int earlier) {
+  return earlier == 0 ? "no earlier deletions kept" : std::to_string(earlier) + " earlier deletions kept";
+}
+
+std::filesystem::path deletedEntries(const std::filesystem::path& dir) {
+  return dir / pathFromUtf8(kDeletedEntriesFileName);
+}
+
+// The file as the earlier deletions left it ("": none), put back before each iteration.
+void restoreKept(const std::filesystem::path& dir, const std::string& text) {
+  if (text.empty()) {
+    std::filesystem::remove(deletedEntries(dir));
+  } else {
+    writeDurably(deletedEntries(dir), text);
+  }
+}
+
+// The newest deletion first, in front of the earlier ones, as deletedEntriesText makes the file of them.
+void expectKept(benchmark::State& state, const std::filesystem::path& dir, const Deletion& newest,
+                const std::vector<Deletion>& earlier) {
+  const auto same = [](const Deletion& a, const Deletion& b) {
+    return a.kind == b.kind && a.category == b.category && a.sites == b.sites;
+  };
+  const std::string text = readWhole(deletedEntries(dir));
+  const std::optional<std::vector<Deletion>> kept = readDeletedEntries(text);
+  if (!kept || kept->size() != earlier.size() + 1 || !same(kept->front(), newest) ||
+      !std::equal(earlier.begin(), earlier.end(), kept->begin() + 1,
+                  [&](const Deletion& a, const Deletion& b) { return same(a, b) && a.time == b.time; }) ||
+      deletedEntriesText(*kept) != text) {
+    state.SkipWithError("the file of deleted entries is not the one expected");
+  }
+}
+
+// The floor's file of deleted entries: the new deletion's folder put in front
+// of the folders the file holds, the rest of its bytes as they are. The
+// program reads the file to know it is its own whole file, and keeps it within
+// bounds; the floor leaves that out, so these ratios err against the program.
+std::string withNewest(const Deletion& newest, const std::optional<std::string>& old) {
+  std::string text = deletedEntriesText({newest});
+  if (!old) return text;
+  static const std::size_t headerSize = deletedEntriesText({}).size() - kBookmarkHtmlFooter.size();
+  text.resize(text.size() - kBookmarkHtmlFooter.size());
+  return text.append(*old, headerSize);
+}
+
 // ---- Delete category 0 with its site file; every later one is renumbered ----
 
 // All site files hold the same bytes, so after a deletion the collection is
-// whole again once the category file and the last site file are back.
-void restoreCategories(const std::filesystem::path& dir, int categories) {
+// whole again once the category file, the last site file and the file of
+// deleted entries are back.
+void restoreCategories(const std::filesystem::path& dir, int categories, const std::string& kept) {
   writeDurably(categoryFile(dir), categoryFileBytes(categories));
   writeDurably(siteFile(dir, categories - 1), siteFileBytes(kSitesPerCategory));
+  restoreKept(dir, kept);
   syncDirectory(dir);
 }
 
-void programDeleteCategory(benchmark::State& state, int categories) {
+Deletion deletedCategory() {
+  return {Deletion::Kind::category, 0, std::string(CategoryRecord::withName(categoryName(0)).bytes()),
+          siteFileBytes(kSitesPerCategory)};
+}
+
+void programDeleteCategory(benchmark::State& state, int categories, int earlier) {
   ScratchDir dir("delete-category");
   writeCollection(dir.path(), categories, categories, kSitesPerCategory);
+  const std::vector<Deletion> kept = earlierDeletions(earlier, kEarlierSites);
+  const std::string keptText = kept.empty() ? "" : deletedEntriesText(kept);
   ProgramWindow window(dir.path());
   bool first = true;
   for (auto _ : state) {
     state.PauseTiming();
     if (!expectDeleted(state, std::exchange(first, false) || !std::filesystem::exists(siteFile(dir.path(), categories - 1))))
       break;
-    restoreCategories(dir.path(), categories);
+    restoreCategories(dir.path(), categories, keptText);
     // The list as the files are now: the handler deletes only the category the list shows.
     Form_Load(window.host(), fs());
     settle();
@@ -287,28 +354,37 @@ void programDeleteCategory(benchmark::State& state, int categories) {
   if (std::filesystem::exists(siteFile(dir.path(), categories - 1))) {
     state.SkipWithError("the site files were not renumbered");
   }
+  expectKept(state, dir.path(), deletedCategory(), kept);
 }
 
-// The least durable work of a deletion across files: the new category file
-// and a small record of the intended change are on the disk before anything
-// moves; then the renames, made durable together by one directory flush.
-void floorDeleteCategory(benchmark::State& state, int categories) {
+// The least durable work of a deletion across files: the new category file,
+// the file of deleted entries with the deleted category in front and a small
+// record of the intended change are on the disk before anything moves; then
+// the renames, made durable together by one directory flush.
+void floorDeleteCategory(benchmark::State& state, int categories, int earlier) {
   ScratchDir scratch("delete-category-floor");
   const std::filesystem::path& dir = scratch.path();
   writeCollection(dir, categories, categories, kSitesPerCategory);
   FloorWindow floor;
+  const std::vector<Deletion> kept = earlierDeletions(earlier, kEarlierSites);
+  const std::string keptText = kept.empty() ? "" : deletedEntriesText(kept);
   const std::filesystem::path intent = dir / "intent";
+  const std::filesystem::path entriesTemp = dir / "chg-0.tmp";
   const std::string intentBytes = "delete 0 of " + std::to_string(categories);
   for (auto _ : state) {
     state.PauseTiming();
-    restoreCategories(dir, categories);
+    restoreCategories(dir, categories, keptText);
     state.ResumeTiming();
     const FloorChange change(dir);
     const std::string old = readWhole(categoryFile(dir));
     std::string remaining = old.substr(CategoryRecord::kLength);
+    const Deletion deleted{Deletion::Kind::category, QDateTime::currentSecsSinceEpoch(),
+                           old.substr(0, CategoryRecord::kLength), readWhole(siteFile(dir, 0))};
+    writeDurably(entriesTemp, withNewest(deleted, readIfThere(deletedEntries(dir))));
     writeDurably(tempCategoryFile(dir), remaining);
     writeDurably(intent, intentBytes);
     syncDirectory(dir);
+    renameOnly(entriesTemp, deletedEntries(dir));
     renameOnly(tempCategoryFile(dir), categoryFile(dir));
     renameOnly(siteFile(dir, 0), tempSiteFile(dir));
     for (int position = 1; position < categories; ++position) {
@@ -320,6 +396,7 @@ void floorDeleteCategory(benchmark::State& state, int categories) {
     floor.fill(ListBox::List1, std::move(remaining));
     settle();
   }
+  expectKept(state, dir, deletedCategory(), kept);
 }
 
 // ---- Website maintenance on one category of 10,000 websites ----
@@ -402,10 +479,17 @@ void floorModifyWebsite(benchmark::State& state) {
   }
 }
 
-void programDeleteWebsite(benchmark::State& state) {
+Deletion deletedWebsite() {
+  return {Deletion::Kind::website, 0, std::string(CategoryRecord::withName(categoryName(0)).bytes()),
+          siteFileBytes(1)};
+}
+
+void programDeleteWebsite(benchmark::State& state, int earlier) {
   ScratchDir dir("delete-website");
   writeCollection(dir.path(), 1, 1, kWebsites);
   const std::string original = siteFileBytes(kWebsites);
+  const std::vector<Deletion> kept = earlierDeletions(earlier, kEarlierSites);
+  const std::string keptText = kept.empty() ? "" : deletedEntriesText(kept);
   ProgramWindow window(dir.path());
   showWebsites(window);
   bool first = true;
@@ -415,6 +499,8 @@ void programDeleteWebsite(benchmark::State& state) {
                                   std::filesystem::file_size(websites(dir)) == original.size() - SiteRecord::kLength))
       break;
     writeDurably(websites(dir), original);
+    restoreKept(dir.path(), keptText);
+    syncDirectory(dir.path());
     // The list as the file is now: the handler deletes only the website the list shows.
     showWebsites(window);
     window.select("List2", 0);
@@ -424,25 +510,47 @@ void programDeleteWebsite(benchmark::State& state) {
     settle();
   }
   expectList(state, window.contents("List2"), without(siteNames(kWebsites), 0));
+  expectKept(state, dir.path(), deletedWebsite(), kept);
 }
 
-void floorDeleteWebsite(benchmark::State& state) {
-  ScratchDir dir("delete-website-floor");
-  writeCollection(dir.path(), 1, 1, kWebsites);
+// The website and the category it was in, put in front of the deleted entries
+// in the same recorded change as the shorter site file.
+void floorDeleteWebsite(benchmark::State& state, int earlier) {
+  ScratchDir scratch("delete-website-floor");
+  const std::filesystem::path& dir = scratch.path();
+  writeCollection(dir, 1, 1, kWebsites);
   const std::string original = siteFileBytes(kWebsites);
+  const std::vector<Deletion> kept = earlierDeletions(earlier, kEarlierSites);
+  const std::string keptText = kept.empty() ? "" : deletedEntriesText(kept);
+  const std::filesystem::path intent = dir / "intent";
+  const std::filesystem::path entriesTemp = dir / "chg-0.tmp";
+  const std::string intentBytes = "delete website 0 of 0";
   FloorWindow floor;
   for (auto _ : state) {
     state.PauseTiming();
-    writeDurably(websites(dir), original);
+    writeDurably(siteFile(dir, 0), original);
+    restoreKept(dir, keptText);
+    syncDirectory(dir);
     state.ResumeTiming();
-    const FloorChange change(dir.path());
-    const std::string old = readWhole(websites(dir));
+    const FloorChange change(dir);
+    const std::string old = readWhole(siteFile(dir, 0));
     std::string remaining = old.substr(SiteRecord::kLength);
-    writeDurably(tempSiteFile(dir.path()), remaining);
-    renameDurably(tempSiteFile(dir.path()), websites(dir));
+    std::string category(CategoryRecord::kLength, '\0');
+    FloorFile(categoryFile(dir), O_RDONLY).readAt(0, category);
+    const Deletion deleted{Deletion::Kind::website, QDateTime::currentSecsSinceEpoch(), std::move(category),
+                           old.substr(0, SiteRecord::kLength)};
+    writeDurably(entriesTemp, withNewest(deleted, readIfThere(deletedEntries(dir))));
+    writeDurably(tempSiteFile(dir), remaining);
+    writeDurably(intent, intentBytes);
+    syncDirectory(dir);
+    renameOnly(entriesTemp, deletedEntries(dir));
+    renameOnly(tempSiteFile(dir), siteFile(dir, 0));
+    syncDirectory(dir);
+    removeOnly(intent);
     floor.fill(ListBox::List2, std::move(remaining));
     settle();
   }
+  expectKept(state, dir, deletedWebsite(), kept);
 }
 
 // ---- Registration ----
@@ -484,14 +592,21 @@ void registerAll() {
                  [categories](auto& state) { floorRenameCategory(state, categories); });
   }
   for (const int categories : {1000, 32767}) {
-    const std::string n = std::to_string(categories);
-    registerPair("delete category 0 (scwzlb_Click), " + n + " categories with site files", categories > 1000 ? 1 : 3,
-                 [categories](auto& state) { programDeleteCategory(state, categories); },
-                 [categories](auto& state) { floorDeleteCategory(state, categories); });
+    for (const int earlier : kEarlierDeletions) {
+      registerPair("delete category 0 (scwzlb_Click), " + std::to_string(categories) + " categories with site files, " +
+                       keptLabel(earlier),
+                   categories > 1000 ? 1 : 3,
+                   [categories, earlier](auto& state) { programDeleteCategory(state, categories, earlier); },
+                   [categories, earlier](auto& state) { floorDeleteCategory(state, categories, earlier); });
+    }
   }
   registerPair("add website (tjwz_Click), 10000 websites", 20, programAddWebsite, floorAddWebsite);
   registerPair("modify website 0 (xgwz_Click), 10000 websites", 20, programModifyWebsite, floorModifyWebsite);
-  registerPair("delete website 0 (scwz_Click), 10000 websites", 20, programDeleteWebsite, floorDeleteWebsite);
+  for (const int earlier : kEarlierDeletions) {
+    registerPair("delete website 0 (scwz_Click), 10000 websites, " + keptLabel(earlier), 20,
+                 [earlier](auto& state) { programDeleteWebsite(state, earlier); },
+                 [earlier](auto& state) { floorDeleteWebsite(state, earlier); });
+  }
 }
 
 }  // namespace

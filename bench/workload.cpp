@@ -1,5 +1,7 @@
 #include "bench/workload.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <stdexcept>
@@ -53,6 +55,18 @@ std::string siteFileBytes(int count) {
   std::string bytes;
   for (int i = 0; i < count; ++i) bytes += SiteRecord::with(siteName(i), siteUrl(i)).bytes();
   return bytes;
+}
+
+std::vector<Deletion> earlierDeletions(int count, int sitesEach) {
+  constexpr std::int64_t kLastDay = 1796688000;  // 2026-12-08
+  constexpr std::int64_t kDay = 86400;
+  std::vector<Deletion> deletions;
+  deletions.reserve(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    deletions.push_back({Deletion::Kind::category, kLastDay - kDay * (i + 1),
+                         std::string(CategoryRecord::withName(categoryName(i)).bytes()), siteFileBytes(sitesEach)});
+  }
+  return deletions;
 }
 
 void writeCollection(const std::filesystem::path& dataDir, int categories, int withSites, int sitesEach) {

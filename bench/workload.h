@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "store/deleted_entries.h"
+
 namespace tarvola::bench {
 
 // The collections the benchmarks work on: names as a person might type them,
@@ -19,6 +21,10 @@ std::vector<std::string> siteNames(int count);
 // The file bytes of those collections.
 std::string categoryFileBytes(int count);
 std::string siteFileBytes(int count);
+
+// What months of use leave in the file of deleted entries: `count` deleted
+// categories of `sitesEach` websites each, a day apart, newest first.
+std::vector<Deletion> earlierDeletions(int count, int sitesEach);
 
 // wwww.dat with `categories` categories; the first `withSites` of them get a
 // site file of `sitesEach` websites.
