@@ -68,9 +68,14 @@ std::string doneReport(const ImportOutcome& outcome, const std::string& file) {
 
 std::string timeOf(std::int64_t seconds) {
   const auto time = static_cast<std::time_t>(seconds);
-  const std::tm* local = std::localtime(&time);
+  std::tm local{};
+#ifdef _WIN32
+  const bool converted = localtime_s(&local, &time) == 0;
+#else
+  const bool converted = localtime_r(&time, &local) != nullptr;
+#endif
   char text[32] = "";
-  if (local) std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", local);
+  if (converted) std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
   return text;
 }
 
