@@ -42,12 +42,15 @@ import json, pathlib, shutil, sys
 source, out, version = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2]), sys.argv[3]
 modules = {"qtcore", "qtgui", "qtwidgets"}
 # Listed for those modules, but not part of a Windows build without OpenGL,
-# Vulkan or printing on x86: other systems' code, build tools, ARM code.
+# Vulkan (every Id beginning "vulkan") or printing on x86: other systems' code,
+# build tools, ARM code.
 not_in_this_build = {
     "extra-cmake-modules", "kwin", "android-gradle-wrapper", "android-native-style",
     "forkfd", "qeventdispatcher_cf", "cocoa-platform-plugin", "xcb-xinput", "vera_font", "dejayvu",
-    "pixman", "VulkanMemoryAllocator", "vulkan-xml-spec", "opengl-headers", "opengl-es2-headers",
+    "pixman", "opengl-headers", "opengl-es2-headers",
 }
+def in_this_build(entry):
+    return entry["Id"] not in not_in_this_build and not entry["Id"].lower().startswith("vulkan")
 # FreeType's LICENSE.txt names the licence it is used under here without holding it.
 extra_licence_files = {"freetype": ["docs/FTL.TXT"]}
 
@@ -57,7 +60,7 @@ for attribution in sorted(source.glob("**/qt_attribution.json")):
         continue
     listed = json.loads(attribution.read_text(encoding="utf-8"), strict=False)
     for entry in listed if isinstance(listed, list) else [listed]:
-        if entry.get("QDocModule") in modules and entry["Id"] not in not_in_this_build:
+        if entry.get("QDocModule") in modules and in_this_build(entry):
             entries.append((attribution.parent, entry))
 if not entries:
     sys.exit("no qt_attribution.json entries found for Core, Gui and Widgets")
