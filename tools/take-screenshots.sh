@@ -11,21 +11,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$root/build/release/tarvola" "$work/"
 
-# A field as the program stores it: ANSI bytes, blank-filled to its width.
-field() {
-  local bytes
-  bytes=$(printf '%s' "$1" | iconv -f UTF-8 -t GB18030)
-  LC_ALL=C printf "%-${2}s" "$bytes"
-}
-site() { field "$1" 50; field "$2" 200; }
-
-{ field "新闻" 40; field "搜索" 40; field "购物" 40; field "学习" 40; } > "$work/wwww.dat"
-{
-  site "新浪" "http://www.sina.com.cn"
-  site "网易" "http://www.163.com"
-  site "人民网" "http://www.people.com.cn"
-  site "新华网" "http://www.xinhuanet.com"
-} > "$work/0.dat"
+source "$(dirname "$0")/lib/sample-collection.sh"
+write_sample_collection "$work"
 
 xvfb-run -a -s "-screen 0 800x600x24" bash -c '
   set -euo pipefail

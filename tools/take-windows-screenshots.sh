@@ -20,20 +20,8 @@ trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir -p "$WINEPREFIX" "$work/Tarvola"
 cp "$build/tarvola.exe" "$work/Tarvola/"
 
-# A field as the program stores it: ANSI bytes, blank-filled to its width.
-field() {
-  local bytes
-  bytes=$(printf '%s' "$1" | iconv -f UTF-8 -t GB18030)
-  LC_ALL=C printf "%-${2}s" "$bytes"
-}
-site() { field "$1" 50; field "$2" 200; }
-{ field "新闻" 40; field "搜索" 40; field "购物" 40; field "学习" 40; } >"$work/Tarvola/wwww.dat"
-{
-  site "新浪" "http://www.sina.com.cn"
-  site "网易" "http://www.163.com"
-  site "人民网" "http://www.people.com.cn"
-  site "新华网" "http://www.xinhuanet.com"
-} >"$work/Tarvola/0.dat"
+source "$(dirname "$0")/lib/sample-collection.sh"
+write_sample_collection "$work/Tarvola"
 
 env "${chinese[@]}" xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   set -euo pipefail
