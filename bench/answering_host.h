@@ -31,7 +31,6 @@ class AnsweringHost final : public Host {
   void setCaption(const std::string& caption) override { window_.setCaption(caption); }
   void openAddress(const std::string& address) override { window_.openAddress(address); }
   void showInstructions() override { window_.showInstructions(); }
-  const std::filesystem::path& dataDirectory() const override { return window_.dataDirectory(); }
   std::int64_t now() const override { return window_.now(); }
 
  private:

@@ -59,7 +59,6 @@ const std::string kRenamedCategory = "改过名的网站类别";
 const std::string kNewSite = "新的精品网站";
 const std::string kNewUrl = "http://www.new-site.example.com/";
 
-FileSystem& fs() { return nativeFileSystem(); }
 
 // The selection handlers create a file that is missing: their floor opens it so too.
 constexpr int kOpenOrCreate = O_RDWR | O_CREAT;
@@ -110,7 +109,7 @@ void programFormLoad(benchmark::State& state, int categories) {
   writeCollection(dir.path(), categories, 0, 0);
   ProgramWindow window(dir.path());
   for (auto _ : state) {
-    Form_Load(window.host(), fs());
+    Form_Load(window.host(), window.folder());
     settle();
   }
   expectList(state, window.contents("List1"), categoryNames(categories));
@@ -136,7 +135,7 @@ void programCategorySelection(benchmark::State& state) {
   ProgramWindow window(dir.path());
   window.select("List1", 0);
   for (auto _ : state) {
-    List1_Click(window.host(), fs());
+    List1_Click(window.host(), window.folder());
     settle();
   }
   expectList(state, window.contents("List2"), siteNames(kWebsites));
@@ -164,10 +163,10 @@ void programWebsiteSelection(benchmark::State& state) {
   writeCollection(dir.path(), 1, 1, kWebsites);
   ProgramWindow window(dir.path());
   window.select("List1", 0);
-  List1_Click(window.host(), fs());
+  List1_Click(window.host(), window.folder());
   window.select("List2", kWebsites - 1);
   for (auto _ : state) {
-    List2_Click(window.host(), fs());
+    List2_Click(window.host(), window.folder());
     settle();
   }
   if (window.host().toolTip(ListBox::List2) != siteUrl(kWebsites - 1)) state.SkipWithError("the address is not shown");
@@ -200,7 +199,7 @@ void programAddCategory(benchmark::State& state, int categories) {
     truncateDurably(categoryFile(dir.path()), static_cast<off_t>(categories) * static_cast<off_t>(CategoryRecord::kLength));
     window.host().answerInput(kNewCategory);
     state.ResumeTiming();
-    wzlb_Click(window.host(), fs());
+    wzlb_Click(window.host(), window.folder());
     settle();
   }
   expectList(state, window.contents("List1"), with(categoryNames(categories), kNewCategory));
@@ -235,7 +234,7 @@ void programRenameCategory(benchmark::State& state, int categories) {
     window.select("List1", 0);
     window.host().answerInput(kRenamedCategory);
     state.ResumeTiming();
-    xgwzlb_Click(window.host(), fs());
+    xgwzlb_Click(window.host(), window.folder());
     settle();
   }
   std::vector<std::string> expected = categoryNames(categories);
@@ -342,12 +341,12 @@ void programDeleteCategory(benchmark::State& state, int categories, int earlier)
       break;
     restoreCategories(dir.path(), categories, keptText);
     // The list as the files are now: the handler deletes only the category the list shows.
-    Form_Load(window.host(), fs());
+    Form_Load(window.host(), window.folder());
     settle();
     window.select("List1", 0);
     window.host().answerConfirm(true);
     state.ResumeTiming();
-    scwzlb_Click(window.host(), fs());
+    scwzlb_Click(window.host(), window.folder());
     settle();
   }
   expectList(state, window.contents("List1"), without(categoryNames(categories), 0));
@@ -405,7 +404,7 @@ std::filesystem::path websites(const ScratchDir& dir) { return siteFile(dir.path
 
 void showWebsites(ProgramWindow& window) {
   window.select("List1", 0);
-  List1_Click(window.host(), fs());
+  List1_Click(window.host(), window.folder());
   settle();
 }
 
@@ -420,7 +419,7 @@ void programAddWebsite(benchmark::State& state) {
     window.host().answerInput(kNewSite);
     window.host().answerInput(kNewUrl);
     state.ResumeTiming();
-    tjwz_Click(window.host(), fs());
+    tjwz_Click(window.host(), window.folder());
     settle();
   }
   expectList(state, window.contents("List2"), with(siteNames(kWebsites), kNewSite));
@@ -455,7 +454,7 @@ void programModifyWebsite(benchmark::State& state) {
     window.host().answerInput(kNewSite);
     window.host().answerInput(kNewUrl);
     state.ResumeTiming();
-    xgwz_Click(window.host(), fs());
+    xgwz_Click(window.host(), window.folder());
     settle();
   }
   std::vector<std::string> expected = siteNames(kWebsites);
@@ -506,7 +505,7 @@ void programDeleteWebsite(benchmark::State& state, int earlier) {
     window.select("List2", 0);
     window.host().answerConfirm(true);
     state.ResumeTiming();
-    scwz_Click(window.host(), fs());
+    scwz_Click(window.host(), window.folder());
     settle();
   }
   expectList(state, window.contents("List2"), without(siteNames(kWebsites), 0));

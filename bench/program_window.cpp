@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 
 #include "bench/floor_window.h"
+#include "store/file_system.h"
 
 namespace tarvola::bench {
 
@@ -17,7 +18,8 @@ QAbstractItemView& view(const Form1& form, const char* name) {
 
 }  // namespace
 
-ProgramWindow::ProgramWindow(const std::filesystem::path& dataDir) : form_(dataDir), host_(form_.host()) {
+ProgramWindow::ProgramWindow(const std::filesystem::path& dataDir)
+    : folder_(dataDir, nativeFileSystem()), form_(folder_), host_(form_.host()) {
   form_.show();
   QCoreApplication::processEvents();
 }

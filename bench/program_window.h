@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "bench/answering_host.h"
+#include "store/data_folder.h"
 #include "ui/main/form1.h"
 
 namespace tarvola::bench {
@@ -16,11 +17,13 @@ class ProgramWindow {
   explicit ProgramWindow(const std::filesystem::path& dataDir);
 
   AnsweringHost& host() { return host_; }
+  DataFolder& folder() { return folder_; }
   // Selects an entry as a click would, without running the selection handler.
   void select(const char* list, int row);
   QStringList contents(const char* list) const;
 
  private:
+  DataFolder folder_;
   Form1 form_;
   AnsweringHost host_;
 };

@@ -4,6 +4,8 @@
 
 #include "bench/first_frame.h"
 #include "store/data_files.h"
+#include "store/data_folder.h"
+#include "store/file_system.h"
 #include "ui/artwork.h"
 #include "ui/chinese_locale.h"
 #include "ui/main/form1.h"
@@ -13,7 +15,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   tarvola::useChineseLocale(app);
   app.setWindowIcon(tarvola::programIcon());
-  tarvola::Form1 form(tarvola::pathFromUtf8(argv[1]));
+  tarvola::DataFolder folder(tarvola::pathFromUtf8(argv[1]), tarvola::nativeFileSystem());
+  tarvola::Form1 form(folder);
   tarvola::bench::exitAfterFirstFrame(form);
   form.show();
   return app.exec();

@@ -7,7 +7,7 @@
 
 #include "bookmarks/bookmark_import.h"
 #include "store/bookmark_html.h"
-#include "store/file_system.h"
+#include "store/data_folder.h"
 
 namespace tarvola {
 
@@ -15,7 +15,7 @@ namespace tarvola {
 std::string bookmarkFileText(const std::vector<BookmarkFolder>& collection);
 
 struct ExportOutcome {
-  enum class Status { done, busy, pendingChange, readFailed, writeFailed };
+  enum class Status { done, folderFile, busy, pendingChange, readFailed, writeFailed };
   Status status = Status::done;
   std::string file;  // the file that failed
   std::size_t categories = 0;
@@ -23,8 +23,9 @@ struct ExportOutcome {
 };
 
 // Writes the whole collection to target: complete or not at all. The
-// collection is read under the folder's lock, so that it is read as one.
-ExportOutcome exportBookmarks(FileSystem& fs, const std::filesystem::path& dataDir, const std::filesystem::path& target,
+// collection is read under the folder's lock, so that it is read as one. A
+// file of the folder's own is never written over.
+ExportOutcome exportBookmarks(DataFolder& folder, const std::filesystem::path& target,
                               std::chrono::milliseconds patience = kToolPatience);
 
 }  // namespace tarvola

@@ -27,8 +27,8 @@ Status importUnder(FolderChange& change, const BookmarkTree& tree, const Progres
 
 }  // namespace
 
-ImportOutcome importBookmarks(FileSystem& fs, const std::filesystem::path& dataDir, std::string_view bookmarkFile,
-                              const Progress& progress, std::chrono::milliseconds patience) {
+ImportOutcome importBookmarks(DataFolder& folder, std::string_view bookmarkFile, const Progress& progress,
+                              std::chrono::milliseconds patience) {
   ImportOutcome outcome;
   std::variant<BookmarkTree, UnreadableFile> parsed = parseBookmarkFile(bookmarkFile);
   if (auto* unreadable = std::get_if<UnreadableFile>(&parsed)) {
@@ -36,7 +36,7 @@ ImportOutcome importBookmarks(FileSystem& fs, const std::filesystem::path& dataD
     outcome.unreadable = *unreadable;
     return outcome;
   }
-  FolderChange change(fs, dataDir, patience);
+  FolderChange change(folder, patience);
   outcome.status = importUnder(change, std::get<BookmarkTree>(parsed), progress, outcome);
   return outcome;
 }

@@ -9,7 +9,7 @@
 
 #include "bookmarks/bookmark_file.h"
 #include "bookmarks/import_plan.h"
-#include "store/file_system.h"
+#include "store/data_folder.h"
 
 namespace tarvola {
 
@@ -37,7 +37,7 @@ struct ImportOutcome {
 inline constexpr std::chrono::milliseconds kToolPatience{30000};
 
 // Adds a bookmark file's folders and links to the collection in one atomic change.
-ImportOutcome importBookmarks(FileSystem& fs, const std::filesystem::path& dataDir, std::string_view bookmarkFile,
-                              const Progress& progress = {}, std::chrono::milliseconds patience = kToolPatience);
+ImportOutcome importBookmarks(DataFolder& folder, std::string_view bookmarkFile, const Progress& progress = {},
+                              std::chrono::milliseconds patience = kToolPatience);
 
 }  // namespace tarvola

@@ -8,9 +8,8 @@
 #include "bookmarks/bookmark_import.h"
 #include "bookmarks/messages.h"
 #include "bookmarks/restore_deleted.h"
-#include "store/change_intent.h"
 #include "store/data_files.h"
-#include "store/whole_file.h"
+#include "store/data_folder.h"
 
 namespace tarvola {
 
@@ -46,15 +45,15 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& argu
   return line;
 }
 
-int runImport(FileSystem& fs, const std::filesystem::path& dataDir, const std::string& file, CommandOutput& output) {
+int runImport(DataFolder& folder, const std::string& file, CommandOutput& output) {
   // Only read: a file of a read-only folder, or one another program holds open, imports too.
-  const WholeFile bookmarks = readWholeFile(fs, pathFromUtf8(file), kLargestBookmarkFile);
+  const WholeFile bookmarks = folder.readOtherFile(pathFromUtf8(file), kLargestBookmarkFile);
   if (bookmarks.status != WholeFile::Status::read) {
     output.report(unreadableFileReport(file, bookmarks.status == WholeFile::Status::tooLarge), true);
     return kFailed;
   }
   const ImportOutcome outcome =
-      importBookmarks(fs, dataDir, bookmarks.bytes, [&output](std::size_t done, std::size_t all) {
+      importBookmarks(folder, bookmarks.bytes, [&output](std::size_t done, std::size_t all) {
         if (all >= kProgressFrom) output.progress(progressLine(done, all));
       });
   const bool failed = outcome.status != ImportOutcome::Status::done;
@@ -62,24 +61,23 @@ int runImport(FileSystem& fs, const std::filesystem::path& dataDir, const std::s
   return failed ? kFailed : 0;
 }
 
-int runExport(FileSystem& fs, const std::filesystem::path& dataDir, const std::string& file, CommandOutput& output) {
-  const ExportOutcome outcome = exportBookmarks(fs, dataDir, pathFromUtf8(file));
+int runExport(DataFolder& folder, const std::string& file, CommandOutput& output) {
+  const ExportOutcome outcome = exportBookmarks(folder, pathFromUtf8(file));
   const bool failed = outcome.status != ExportOutcome::Status::done;
   output.report(exportReport(outcome, file), failed);
   return failed ? kFailed : 0;
 }
 
-int runListing(FileSystem& fs, const std::filesystem::path& dataDir, CommandOutput& output) {
-  const DeletedOutcome outcome = listDeleted(fs, dataDir);
+int runListing(DataFolder& folder, CommandOutput& output) {
+  const DeletedOutcome outcome = listDeleted(folder);
   const bool failed =
       outcome.status != DeletedOutcome::Status::done && outcome.status != DeletedOutcome::Status::nothingKept;
   output.report(deletedListing(outcome), failed);
   return failed ? kFailed : 0;
 }
 
-int runRestore(FileSystem& fs, const std::filesystem::path& dataDir, std::optional<std::size_t> number,
-               CommandOutput& output) {
-  const DeletedOutcome outcome = restoreDeleted(fs, dataDir, number);
+int runRestore(DataFolder& folder, std::optional<std::size_t> number, CommandOutput& output) {
+  const DeletedOutcome outcome = restoreDeleted(folder, number);
   const bool failed = outcome.status != DeletedOutcome::Status::done;
   output.report(restoreReport(outcome), failed);
   return failed ? kFailed : 0;
@@ -108,20 +106,15 @@ std::optional<Action> actionOf(const std::vector<std::string>& words) {
   return std::nullopt;
 }
 
-// The data folder's own file of deleted entries, dropped onto the program: all of it comes back.
-bool isKeptDeletionsOf(const std::filesystem::path& dataDir, const std::string& file) {
-  const std::filesystem::path kept = std::filesystem::absolute(dataDir) / pathFromUtf8(kDeletedEntriesFileName);
-  return std::filesystem::absolute(pathFromUtf8(file)).lexically_normal() == kept.lexically_normal();
-}
-
-int run(FileSystem& fs, const std::filesystem::path& dataDir, const Action& action, CommandOutput& output) {
+int run(DataFolder& folder, const Action& action, CommandOutput& output) {
   switch (action.kind) {
     case Action::Kind::import:
-      if (isKeptDeletionsOf(dataDir, action.file)) return runRestore(fs, dataDir, std::nullopt, output);
-      return runImport(fs, dataDir, action.file, output);
-    case Action::Kind::exportTo: return runExport(fs, dataDir, action.file, output);
-    case Action::Kind::listDeleted: return runListing(fs, dataDir, output);
-    case Action::Kind::restore: return runRestore(fs, dataDir, action.number, output);
+      // The folder's own file of deleted entries, dropped onto the program: all of it comes back.
+      if (folder.isKeptDeletions(pathFromUtf8(action.file))) return runRestore(folder, std::nullopt, output);
+      return runImport(folder, action.file, output);
+    case Action::Kind::exportTo: return runExport(folder, action.file, output);
+    case Action::Kind::listDeleted: return runListing(folder, output);
+    case Action::Kind::restore: return runRestore(folder, action.number, output);
   }
   return kBadCommandLine;
 }
@@ -133,21 +126,25 @@ int runCommand(const std::vector<std::string>& arguments, const std::filesystem:
     output.report(helpText(), false);
     return 0;
   }
+  if (line && line->words.size() == 1 && (line->words[0] == "import" || line->words[0] == "export")) {
+    output.report("命令 " + line->words[0] + " 后面缺少书签文件的名字。\n\n" + helpText(), true);
+    return kBadCommandLine;
+  }
   const std::optional<Action> action = line ? actionOf(line->words) : std::nullopt;
   if (!action) {
     output.report("命令行有误。\n\n" + helpText(), true);
     return kBadCommandLine;
   }
-  const std::filesystem::path dataDir = line->dataDir ? pathFromUtf8(*line->dataDir) : defaultDataDir;
-  if (!fs.isDirectory(dataDir)) {
-    output.report("数据目录“" + utf8Of(dataDir) + "”不存在或不是目录。\n", true);
+  DataFolder folder(line->dataDir ? pathFromUtf8(*line->dataDir) : defaultDataDir, fs);
+  if (!folder.exists()) {
+    output.report("数据目录“" + utf8Of(folder.path()) + "”不存在或不是目录。\n", true);
     return kFailed;
   }
   try {
-    return run(fs, dataDir, *action, output);
+    return run(folder, *action, output);
   } catch (const std::bad_alloc&) {
     // Before anything was written, or once the change was recorded: then the next start finishes it.
-    output.report(outOfMemoryReport(changePending(fs, dataDir)), true);
+    output.report(outOfMemoryReport(folder.changePending()), true);
     return kFailed;
   }
 }

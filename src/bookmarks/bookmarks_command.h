@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "store/file_system.h"
 
 namespace tarvola {
+
+class FileSystem;
 
 // Where the command's messages go: a console, or a message box after a drop.
 class CommandOutput {
@@ -16,7 +17,8 @@ class CommandOutput {
   virtual void progress(const std::string& text) = 0;
 };
 
-// Runs tarvola-bookmarks with its arguments (without the program's name); the exit status.
+// Runs tarvola-bookmarks with its arguments (without the program's name) on
+// the data folder they name, reached through `fs`; the exit status.
 int runBookmarksCommand(const std::vector<std::string>& arguments, const std::filesystem::path& defaultDataDir,
                         FileSystem& fs, CommandOutput& output);
 

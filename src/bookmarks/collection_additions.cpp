@@ -1,8 +1,7 @@
 #include "bookmarks/collection_additions.h"
 
-#include "ops/record_names.h"
 #include "store/data_files.h"
-#include "store/record_file.h"
+#include "store/shown_names.h"
 
 namespace tarvola {
 
@@ -12,11 +11,12 @@ using Status = StagedAdditions::Status;
 
 // A name the program never reads as a site file, not taken yet. One that
 // can't be looked up counts as taken: it must not be overwritten.
-std::string orphanName(FolderChange& change, int position) {
-  std::string name = "orphan-" + std::to_string(position) + ".dat";
-  for (int n = 2; change.fs().lookUp(change.dataDir() / name) != FsStatus::missing; ++n)
-    name = "orphan-" + std::to_string(position) + "-" + std::to_string(n) + ".dat";
-  return name;
+std::optional<std::string> freeOrphanName(const FolderChange& change, int position) {
+  for (int n = 1; n <= kFreeNameTries; ++n) {
+    std::string name = orphanName(position, n);
+    if (change.folder().lookUp(name) == FsStatus::missing) return name;
+  }
+  return std::nullopt;
 }
 
 // The whole records of a data file that is to get more: nothing unless it can be rewritten.
@@ -27,7 +27,7 @@ std::optional<std::string> recordsToExtend(FolderChange& change, std::string_vie
 }
 
 bool holdsTooManyRecords(std::string_view records, std::size_t recordLength) {
-  return records.size() / recordLength > RecordFile::kMaxRecords;
+  return records.size() / recordLength > kMaxListEntries;
 }
 
 Status plannedFiles(FolderChange& change, const Categories& categories, const Additions& additions,
@@ -57,7 +57,7 @@ Status plannedFiles(FolderChange& change, const Categories& categories, const Ad
 std::optional<Categories> readCategories(FolderChange& change) {
   std::optional<std::string> records = recordsToExtend(change, kCategoryFileName, CategoryRecord::kLength);
   if (!records) return std::nullopt;
-  const RecordNames<CategoryRecord> names(*records);
+  const ShownNames<CategoryRecord> names(*records);
   Categories categories{std::move(*records), {}};
   for (std::size_t i = 0; i < names.size(); ++i) categories.shown.push_back(names.at(i));
   return categories;
@@ -73,10 +73,15 @@ StagedAdditions stageAdditions(FolderChange& change, const Categories& categorie
   const int existing = static_cast<int>(categories.shown.size());
   const int added = static_cast<int>(additions.newCategories.size());
   for (int position = existing; position < existing + added; ++position) {
-    if (change.fs().lookUp(siteFile(change.dataDir(), position)) == FsStatus::missing) continue;
-    const std::string kept = orphanName(change, position);
-    change.move(siteFileName(position), kept);
-    staged.keptOrphans.emplace_back(siteFileName(position), kept);
+    if (change.folder().lookUp(siteFileName(position)) == FsStatus::missing) continue;
+    const std::optional<std::string> kept = freeOrphanName(change, position);
+    if (!kept) {
+      staged.status = Status::writeFailed;
+      staged.file = siteFileName(position);
+      return staged;
+    }
+    change.move(siteFileName(position), *kept);
+    staged.keptOrphans.emplace_back(siteFileName(position), *kept);
   }
   for (const auto& [name, content] : files) {
     staged.file = name;

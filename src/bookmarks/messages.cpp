@@ -159,6 +159,8 @@ std::string exportReport(const ExportOutcome& outcome, const std::string& file) 
     case Status::done:
       return "已把 " + std::to_string(outcome.categories) + " 个分类、" + std::to_string(outcome.sites) +
              " 个网站导出到" + quoted(file) + "。\n";
+    case Status::folderFile:
+      return quoted(file) + "是数据目录里 Tarvola 自己的文件，不能把书签导出到它上面；它没有改变，没有导出。\n";
     case Status::busy: return std::string(kFolderBusy) + "没有导出。\n";
     case Status::pendingChange: return "数据目录里有一次没有完成的更改，现在也无法完成它，没有导出。\n";
     case Status::readFailed: return "无法读取数据文件 " + outcome.file + "，没有导出。\n";

@@ -89,9 +89,9 @@ Status restoreUnder(FolderChange& change, std::optional<std::size_t> number, Del
 
 }  // namespace
 
-DeletedOutcome listDeleted(FileSystem& fs, const std::filesystem::path& dataDir, std::chrono::milliseconds patience) {
+DeletedOutcome listDeleted(DataFolder& folder, std::chrono::milliseconds patience) {
   DeletedOutcome outcome;
-  FolderChange change(fs, dataDir, patience);
+  FolderChange change(folder, patience);
   if (const std::optional<Status> refused = refusal(change)) {
     outcome.status = *refused;
     return outcome;
@@ -102,10 +102,10 @@ DeletedOutcome listDeleted(FileSystem& fs, const std::filesystem::path& dataDir,
   return outcome;
 }
 
-DeletedOutcome restoreDeleted(FileSystem& fs, const std::filesystem::path& dataDir, std::optional<std::size_t> number,
+DeletedOutcome restoreDeleted(DataFolder& folder, std::optional<std::size_t> number,
                               std::chrono::milliseconds patience) {
   DeletedOutcome outcome;
-  FolderChange change(fs, dataDir, patience);
+  FolderChange change(folder, patience);
   outcome.status = restoreUnder(change, number, outcome);
   return outcome;
 }

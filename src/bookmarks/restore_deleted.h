@@ -10,7 +10,7 @@
 
 #include "bookmarks/bookmark_import.h"
 #include "store/deleted_entries.h"
-#include "store/file_system.h"
+#include "store/data_folder.h"
 
 namespace tarvola {
 
@@ -34,15 +34,14 @@ struct DeletedOutcome {
 };
 
 // The deletions kept in the data folder, newest first.
-DeletedOutcome listDeleted(FileSystem& fs, const std::filesystem::path& dataDir,
-                           std::chrono::milliseconds patience = kToolPatience);
+DeletedOutcome listDeleted(DataFolder& folder, std::chrono::milliseconds patience = kToolPatience);
 
 // Brings back the deletion of `number` (1: the newest), or all of them, and
 // takes them out of the file, in one recorded change. A category comes back at
 // the end of the list with its websites as they were stored; then websites
 // deleted alone go back to the end of the category of their category's name,
 // or into a new one of that name.
-DeletedOutcome restoreDeleted(FileSystem& fs, const std::filesystem::path& dataDir, std::optional<std::size_t> number,
+DeletedOutcome restoreDeleted(DataFolder& folder, std::optional<std::size_t> number,
                               std::chrono::milliseconds patience = kToolPatience);
 
 }  // namespace tarvola

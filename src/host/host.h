@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -34,8 +33,6 @@ class Host {
   virtual void openAddress(const std::string& address) = 0;
   // Shows the instructions window, modeless; returns at once.
   virtual void showInstructions() = 0;
-  // The folder of the executable: where the data files live.
-  virtual const std::filesystem::path& dataDirectory() const = 0;
   // Seconds since 1970: the time a deletion is kept with.
   virtual std::int64_t now() const = 0;
 };

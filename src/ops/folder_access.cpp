@@ -1,6 +1,6 @@
 #include "ops/folder_access.h"
 
-#include "store/change_intent.h"
+#include <string>
 
 namespace tarvola {
 
@@ -20,13 +20,17 @@ bool sayWhyNot(Host& host, FolderChange::State state) {
 
 }  // namespace
 
-WindowChange::WindowChange(Host& host, FileSystem& fs) : FolderChange(fs, host.dataDirectory(), kWindowPatience) {
+WindowChange::WindowChange(Host& host, DataFolder& folder) : FolderChange(folder, kWindowPatience) {
   sayWhyNot(host, state());
 }
 
-bool refuseWhileChangePending(Host& host, FileSystem& fs) {
-  if (!changePending(fs, host.dataDirectory())) return false;
-  return !WindowChange(host, fs).ready();
+bool refuseWhileChangePending(Host& host, DataFolder& folder) {
+  if (!folder.changePending()) return false;
+  return !WindowChange(host, folder).ready();
+}
+
+void sayChangeFailed(Host& host, std::string_view file) {
+  host.setCaption("无法写入 " + std::string(file) + "，未做更改");
 }
 
 }  // namespace tarvola

@@ -1,16 +1,18 @@
 #pragma once
 
-#include <filesystem>
-
 #include "host/host.h"
-#include "store/file_system.h"
+#include "store/data_folder.h"
 
 namespace tarvola {
 
-// Fills List1 from wwww.dat (created empty when missing); empty when it can't be read.
-void rebuildCategoryList(Host& host, FileSystem& fs);
+// Fills List1 from wwww.dat, made empty when missing; empty when it can't be read.
+void rebuildCategoryList(Host& host, DataFolder& folder);
 
-// Fills List2 from a site file (created empty when missing); empty when it can't be read.
-void rebuildSiteList(Host& host, FileSystem& fs, const std::filesystem::path& siteFilePath);
+// Fills List2 from the site file of a list position, made empty when missing;
+// empty when it can't be read.
+void rebuildSiteList(Host& host, DataFolder& folder, int category);
+
+// An empty List2, so that no category shows another's websites.
+void clearSiteList(Host& host);
 
 }  // namespace tarvola

@@ -3,9 +3,7 @@
 #include <span>
 
 #include "ops/list_refresh.h"
-#include "ops/record_names.h"
 #include "store/data_files.h"
-#include "store/record_file.h"
 #include "store/records.h"
 
 namespace tarvola {
@@ -23,18 +21,11 @@ std::size_t recordLengthOf(ListBox list) {
 
 }  // namespace
 
-std::optional<std::filesystem::path> selectedSiteFile(const Host& host) {
-  const int category = host.selectedIndex(ListBox::List1);
-  if (category < 0) return std::nullopt;
-  return siteFile(host.dataDirectory(), category);
-}
-
 std::optional<SelectedWebsite> selectedWebsite(const Host& host) {
   const int category = host.selectedIndex(ListBox::List1);
   const int position = host.selectedIndex(ListBox::List2);
   if (category < 0 || position < 0) return std::nullopt;
-  return SelectedWebsite{category, siteFile(host.dataDirectory(), category), position,
-                         static_cast<std::uint64_t>(position) + 1};
+  return SelectedWebsite{category, position, static_cast<std::uint64_t>(position) + 1};
 }
 
 bool listShowsRecord(const Host& host, ListBox list, int position, std::string_view record) {
@@ -51,17 +42,16 @@ bool listShowsRecordAt(const Host& host, ListBox list, int position, std::string
          listShowsRecord(host, list, position, records.substr(at, length));
 }
 
-std::optional<std::string> listedCategoryRecord(FileSystem& fs, const Host& host, int position) {
-  std::optional<RecordFile> file =
-      RecordFile::open(fs, categoryFile(host.dataDirectory()), CategoryRecord::kLength, OpenMode::readOnly);
-  std::optional<std::string> record = file ? file->read(static_cast<std::uint64_t>(position) + 1) : std::nullopt;
+std::optional<std::string> listedCategoryRecord(const DataFolder& folder, const Host& host, int position) {
+  std::optional<std::string> record =
+      folder.record(kCategoryFileName, CategoryRecord::kLength, static_cast<std::uint64_t>(position) + 1);
   if (!record || !listShowsRecord(host, ListBox::List1, position, *record)) return std::nullopt;
   return record;
 }
 
-void showChangedFolder(Host& host, FileSystem& fs) {
-  rebuildCategoryList(host, fs);
-  host.setItems(ListBox::List2, std::make_shared<RecordNames<SiteRecord>>(std::string()));
+void showChangedFolder(Host& host, DataFolder& folder) {
+  rebuildCategoryList(host, folder);
+  clearSiteList(host);
 }
 
 }  // namespace tarvola

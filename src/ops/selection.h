@@ -1,23 +1,18 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "host/host.h"
-#include "store/file_system.h"
+#include "store/data_folder.h"
 
 namespace tarvola {
-
-// The site file of the category selected in List1; nullopt when none is selected.
-std::optional<std::filesystem::path> selectedSiteFile(const Host& host);
 
 // The website selected in List2, within the category selected in List1.
 struct SelectedWebsite {
   int category;
-  std::filesystem::path siteFile;
   int listPosition;
   std::uint64_t recordNumber;  // listPosition + 1
 };
@@ -33,10 +28,10 @@ std::optional<SelectedWebsite> selectedWebsite(const Host& host);
 bool listShowsRecord(const Host& host, ListBox list, int position, std::string_view record);
 bool listShowsRecordAt(const Host& host, ListBox list, int position, std::string_view records);
 // The record of the category at List1's `position`, read from wwww.dat, while it is the one the list shows.
-std::optional<std::string> listedCategoryRecord(FileSystem& fs, const Host& host, int position);
+std::optional<std::string> listedCategoryRecord(const DataFolder& folder, const Host& host, int position);
 
 // After the folder was found changed under the window: List1 as the file
 // holds it now, List2 empty, so that no category shows another's websites.
-void showChangedFolder(Host& host, FileSystem& fs);
+void showChangedFolder(Host& host, DataFolder& folder);
 
 }  // namespace tarvola

@@ -8,6 +8,7 @@
 
 #include "store/atomic_rewrite.h"
 #include "store/data_files.h"
+#include "store/file_system.h"
 #include "store/whole_file.h"
 
 namespace tarvola {
@@ -15,7 +16,6 @@ namespace tarvola {
 namespace {
 
 constexpr std::string_view kHeader = "tarvola-change 1\n";
-constexpr std::string_view kIntentName = "wwww.chg";
 // 32,767 renames take under a megabyte; anything much larger is damage.
 constexpr std::uint64_t kMaxIntentSize = 8u << 20;
 
@@ -24,7 +24,7 @@ constexpr std::uint64_t kMaxIntentSize = 8u << 20;
 // those of the file of deleted entries.
 bool isSafeName(std::string_view name) {
   if (isDeletedEntriesFileName(name)) return true;
-  if (name.empty() || name.size() > 64 || name.front() == '.' || name == kIntentName) return false;
+  if (name.empty() || name.size() > 64 || name.front() == '.' || name == kChangeRecordName) return false;
   return std::ranges::all_of(name, [](char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' || c == '_' ||
            c == '-';
@@ -136,12 +136,6 @@ bool removeIntent(FileSystem& fs, const std::filesystem::path& dataDir) {
 }
 
 }  // namespace
-
-std::filesystem::path changeIntentFile(const std::filesystem::path& dataDir) { return dataDir / kIntentName; }
-
-bool changePending(FileSystem& fs, const std::filesystem::path& dataDir) {
-  return fs.open(changeIntentFile(dataDir), OpenMode::readOnly) != nullptr;
-}
 
 ChangeOutcome carryOutChange(FileSystem& fs, const std::filesystem::path& dataDir,
                              const std::vector<ChangeStep>& steps) {

@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "store/file_system.h"
 
 namespace tarvola {
+
+class FileSystem;
 
 // One step of a change of several data files.
 struct ChangeStep {
@@ -24,22 +25,19 @@ enum class ChangeOutcome {
 };
 
 // Writes and flushes the intent, carries out the steps in order, flushes the
-// directory once, removes the intent. A step is redone only while it
-// has not happened: a replace or a move while its source is there (a move never
-// over an existing file), a remove while the file is there. So list moves only
-// of files that exist, and no step may bring back the source of an earlier one.
+// directory once, removes the intent.
+//
+// What makes a redo safe: after a kill or a power cut every step is carried
+// out again from the first, and a step whose target is already in place counts
+// as done. A replace or a move happens only while its source is there (a move
+// never over an existing file), a remove only while the file is there; a
+// source that is gone means the step was made. So list moves only of files
+// that exist, and no step may bring back the source of an earlier one.
 // Only with no change pending (FolderChange sees to that).
 ChangeOutcome carryOutChange(FileSystem& fs, const std::filesystem::path& dataDir, const std::vector<ChangeStep>& steps);
 
 // Finishes a change that a kill or a power cut interrupted. True when no change is pending afterwards.
 bool finishPendingChange(FileSystem& fs, const std::filesystem::path& dataDir);
-
-// A change was begun and is not finished: until it is, a site file may hold
-// another category's websites.
-bool changePending(FileSystem& fs, const std::filesystem::path& dataDir);
-
-// The file that holds the intent while a change is carried out.
-std::filesystem::path changeIntentFile(const std::filesystem::path& dataDir);
 
 // The intent as it is written: one line a step, then the count and a checksum.
 std::string changeRecordText(const std::vector<ChangeStep>& steps);

@@ -6,7 +6,6 @@
 #include "store/bookmark_html.h"
 #include "store/data_files.h"
 #include "store/records.h"
-#include "store/whole_file.h"
 
 namespace tarvola {
 
@@ -157,14 +156,22 @@ std::string entriesText(const std::vector<std::string>& folders) {
 }
 
 // The next free name beside it, kept as a bookmark file; nothing when none can be found.
-std::optional<std::string> asideName(FolderChange& change) {
-  for (int n = 1; n <= 999; ++n) {
+std::optional<std::string> asideName(const FolderChange& change) {
+  for (int n = 1; n <= kFreeNameTries; ++n) {
     std::string name = deletedEntriesAsideName(n);
-    const FsStatus status = change.fs().lookUp(change.dataDir() / pathFromUtf8(name));
+    const FsStatus status = change.folder().lookUp(name);
     if (status == FsStatus::missing) return name;
     if (status == FsStatus::failed) break;
   }
   return std::nullopt;
+}
+
+// A read-only file is left as it is. Checked before the change begins: Windows
+// won't replace a read-only file, and a change that stopped there would stay
+// pending and block every later one.
+bool replaceable(const FolderChange& change) {
+  return change.folder().lookUp(kDeletedEntriesFileName) == FsStatus::missing ||
+         change.folder().writable(kDeletedEntriesFileName);
 }
 
 }  // namespace
@@ -194,11 +201,11 @@ std::optional<std::vector<Deletion>> readDeletedEntries(std::string_view text) {
   return deletions;
 }
 
-KeptDeletions readKeptDeletions(FolderChange& change) {
+KeptDeletions readKeptDeletions(const FolderChange& change) {
   using State = KeptDeletions::State;
   // Room for the bounds and one more deletion of the largest category.
   const std::uint64_t limit = 2 * kMaxDeletedEntriesBytes;
-  const WholeFile file = readWholeFile(change.fs(), change.dataDir() / pathFromUtf8(kDeletedEntriesFileName), limit);
+  const WholeFile file = change.folder().readWhole(kDeletedEntriesFileName, limit);
   switch (file.status) {
     case WholeFile::Status::missing: return {State::none, {}};
     case WholeFile::Status::failed: return {State::unreadable, {}};
@@ -212,7 +219,7 @@ KeptDeletions readKeptDeletions(FolderChange& change) {
 
 bool keepDeletion(FolderChange& change, Deletion deletion) {
   KeptDeletions kept = readKeptDeletions(change);
-  if (kept.state == KeptDeletions::State::unreadable) return false;
+  if (kept.state == KeptDeletions::State::unreadable || !replaceable(change)) return false;
   // Never lost, and never in the way of a deletion for good.
   if (kept.state == KeptDeletions::State::foreign) {
     std::optional<std::string> aside = asideName(change);
@@ -224,6 +231,7 @@ bool keepDeletion(FolderChange& change, Deletion deletion) {
 }
 
 bool stageKeptDeletions(FolderChange& change, const std::vector<Deletion>& newestFirst) {
+  if (!replaceable(change)) return false;
   if (newestFirst.empty()) {
     change.remove(std::string(kDeletedEntriesFileName));
     return true;

@@ -41,7 +41,7 @@ struct KeptDeletions {
   State state = State::none;
   std::vector<Deletion> newestFirst;
 };
-KeptDeletions readKeptDeletions(FolderChange& change);
+KeptDeletions readKeptDeletions(const FolderChange& change);
 
 // Stages the file of deleted entries with `deletion` added as the newest, the
 // oldest dropped beyond the bounds, for the change to put in place with the

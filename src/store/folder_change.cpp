@@ -4,26 +4,21 @@
 
 #include "store/atomic_rewrite.h"
 #include "store/data_files.h"
+#include "store/file_system.h"
 #include "store/record_file.h"
+#include "store/temporary_file.h"
 
 namespace tarvola {
 
-namespace {
-
-// A change's own temporaries, numbered from 0 in the order they are written.
-std::string numberedTemporary(int n) { return "chg-" + std::to_string(n) + ".tmp"; }
-
-}  // namespace
-
-FolderChange::FolderChange(FileSystem& fs, std::filesystem::path dataDir, std::chrono::milliseconds patience)
-    : fs_(fs), dataDir_(std::move(dataDir)) {
+FolderChange::FolderChange(DataFolder& folder, std::chrono::milliseconds patience)
+    : folder_(folder), fs_(folder.fs_) {
   FsStatus locked = FsStatus::failed;
-  lock_ = fs_.lock(changeLockFile(dataDir_), patience, locked);
+  lock_.reset(fs_.lock(pathOf(kChangeLockName), patience, locked).release());
   if (locked == FsStatus::busy) {
     state_ = State::busy;
     return;
   }
-  if (!finishPendingChange(fs_, dataDir_)) {
+  if (!finishPendingChange(fs_, folder_.path())) {
     state_ = State::pending;
     return;
   }
@@ -36,13 +31,11 @@ FolderChange::~FolderChange() {
   std::for_each(temporaries_.rbegin(), temporaries_.rend(), [this](const std::string& temp) { fs_.remove(pathOf(temp)); });
 }
 
-std::filesystem::path FolderChange::pathOf(std::string_view name) const { return dataDir_ / pathFromUtf8(name); }
-
 // Written in order from 0 and removed from the last: those left are numbered from 0.
 void FolderChange::removeLeftTemporaries() {
   int count = 0;
-  while (fs_.lookUp(pathOf(numberedTemporary(count))) == FsStatus::ok) ++count;
-  while (count > 0) fs_.remove(pathOf(numberedTemporary(--count)));
+  while (count < kFreeNameTries && fs_.lookUp(pathOf(changeTemporaryName(count))) == FsStatus::ok) ++count;
+  while (count > 0) fs_.remove(pathOf(changeTemporaryName(--count)));
 }
 
 std::optional<std::string> FolderChange::readToRewrite(std::string_view name, std::size_t recordLength) {
@@ -56,12 +49,18 @@ bool FolderChange::append(std::string_view name, std::string_view record) {
   return file && file->append(record);
 }
 
+bool FolderChange::createIfMissing(std::string_view name) {
+  return fs_.lookUp(pathOf(name)) != FsStatus::missing || fs_.open(pathOf(name), OpenMode::openOrCreate) != nullptr;
+}
+
+bool FolderChange::clearTemporary(std::string_view name) { return clearTemporaryFile(fs_, pathOf(name)); }
+
 bool FolderChange::rewrite(std::string_view name, std::string_view temp, std::string_view content) {
   return rewriteAtomically(fs_, pathOf(name), pathOf(temp), content);
 }
 
 bool FolderChange::stage(std::string target, std::string_view content) {
-  return stage(std::move(target), content, numberedTemporary(numbered_++));
+  return stage(std::move(target), content, changeTemporaryName(numbered_++));
 }
 
 bool FolderChange::stage(std::string target, std::string_view content, std::string temp) {
@@ -81,7 +80,7 @@ ChangeOutcome FolderChange::commit() {
   // Once begun, the temporaries are the intent's to put in place: they stay,
   // even when an exception ends the change half-way.
   committed_ = true;
-  const ChangeOutcome outcome = steps_.empty() ? ChangeOutcome::done : carryOutChange(fs_, dataDir_, steps_);
+  const ChangeOutcome outcome = steps_.empty() ? ChangeOutcome::done : carryOutChange(fs_, folder_.path(), steps_);
   committed_ = outcome != ChangeOutcome::notBegun;
   return outcome;
 }

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "store/change_intent.h"
-#include "store/file_system.h"
+#include "store/data_folder.h"
 
 namespace tarvola {
 
@@ -36,15 +36,15 @@ class FolderChange {
     pending,  // a change left pending can't be finished now
   };
 
-  FolderChange(FileSystem& fs, std::filesystem::path dataDir, std::chrono::milliseconds patience);
+  FolderChange(DataFolder& folder, std::chrono::milliseconds patience);
   ~FolderChange();
   FolderChange(const FolderChange&) = delete;
   FolderChange& operator=(const FolderChange&) = delete;
 
   State state() const { return state_; }
   bool ready() const { return state_ == State::ready; }
-  FileSystem& fs() const { return fs_; }
-  const std::filesystem::path& dataDir() const { return dataDir_; }
+  // What is read under the change's lock is read through the folder.
+  const DataFolder& folder() const { return folder_; }
 
   // A data file to be rewritten, byte for byte, a partial last record
   // included: "" when it is missing; nothing when it is there but can't be
@@ -53,6 +53,10 @@ class FolderChange {
 
   // A whole record after the last whole one (RecordFile::append).
   bool append(std::string_view name, std::string_view record);
+  // A data file made, empty, where none is.
+  bool createIfMissing(std::string_view name);
+  // The name of a temporary file made free (clearTemporaryFile).
+  bool clearTemporary(std::string_view name);
   // The whole content of `name`, through `temp`.
   bool rewrite(std::string_view name, std::string_view temp, std::string_view content);
 
@@ -66,12 +70,12 @@ class FolderChange {
   ChangeOutcome commit();
 
  private:
-  std::filesystem::path pathOf(std::string_view name) const;
+  std::filesystem::path pathOf(std::string_view name) const { return folder_.pathOf(name); }
   void removeLeftTemporaries();
 
+  DataFolder& folder_;
   FileSystem& fs_;
-  std::filesystem::path dataDir_;
-  std::unique_ptr<Lock> lock_;
+  HeldLock lock_;
   State state_ = State::ready;
   std::vector<ChangeStep> steps_;
   std::vector<std::string> temporaries_;

@@ -60,12 +60,4 @@ std::optional<std::string> readShownRecords(FileSystem& fs, const std::filesyste
   return missing ? std::optional<std::string>("") : std::nullopt;
 }
 
-std::optional<std::string> wholeRecordsWithout(std::string_view bytes, std::size_t recordLength, std::uint64_t r) {
-  const std::uint64_t count = bytes.size() / recordLength;
-  if (r < 1 || r > count) return std::nullopt;
-  std::string kept(bytes.substr(0, (r - 1) * recordLength));
-  kept += bytes.substr(r * recordLength, (count - r) * recordLength);
-  return kept;
-}
-
 }  // namespace tarvola

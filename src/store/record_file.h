@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "store/file_system.h"
+#include "store/records.h"
 
 namespace tarvola {
 
@@ -18,9 +19,7 @@ namespace tarvola {
 // shown, never written, so nothing past what the list shows is touched.
 class RecordFile {
  public:
-  // A list holds at most this many entries, and a site file's number is a
-  // list position: more can't be shown, and reading stays small.
-  static constexpr std::uint64_t kMaxRecords = 32767;
+  static constexpr std::uint64_t kMaxRecords = kMaxListEntries;
 
   // Opened for reading only when it can't be written (a read-only file or mount).
   static std::optional<RecordFile> open(FileSystem& fs, const std::filesystem::path& path, std::size_t recordLength,
@@ -62,10 +61,5 @@ class RecordFile {
 // directory stands in its place; nothing when it is there but can't be read.
 std::optional<std::string> readShownRecords(FileSystem& fs, const std::filesystem::path& path,
                                             std::size_t recordLength, OpenMode mode);
-
-// The whole records of `bytes` but record r (1-based), copied as they are: a
-// field the codec can't read survives untouched, and a partial last record is
-// left out. Nothing when record r isn't there whole.
-std::optional<std::string> wholeRecordsWithout(std::string_view bytes, std::size_t recordLength, std::uint64_t r);
 
 }  // namespace tarvola

@@ -37,4 +37,12 @@ std::string SiteRecord::shownName() const { return shownText(nameField()); }
 
 std::string SiteRecord::shownUrl() const { return shownText(urlField()); }
 
+std::optional<std::string> wholeRecordsWithout(std::string_view bytes, std::size_t recordLength, std::uint64_t r) {
+  const std::uint64_t count = bytes.size() / recordLength;
+  if (r < 1 || r > count) return std::nullopt;
+  std::string kept(bytes.substr(0, (r - 1) * recordLength));
+  kept += bytes.substr(r * recordLength, (count - r) * recordLength);
+  return kept;
+}
+
 }  // namespace tarvola

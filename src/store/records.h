@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -38,6 +40,15 @@ struct SiteRecord {
   std::string shownName() const;
   std::string shownUrl() const;
 };
+
+// A list holds at most this many entries, and a site file's number is a list
+// position: more can't be shown, and reading stays small.
+inline constexpr std::uint64_t kMaxListEntries = 32767;
+
+// The whole records of `bytes` but record r (1-based), copied as they are: a
+// field the codec can't read survives untouched, and a partial last record is
+// left out. Nothing when record r isn't there whole.
+std::optional<std::string> wholeRecordsWithout(std::string_view bytes, std::size_t recordLength, std::uint64_t r);
 
 static_assert(sizeof(CategoryRecord) == CategoryRecord::kLength);
 static_assert(sizeof(SiteRecord) == SiteRecord::kLength);

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "store/file_system.h"
+
 namespace tarvola {
 
 std::optional<std::string> readBytes(File& file, std::uint64_t offset, std::uint64_t count) {

@@ -5,9 +5,11 @@
 #include <optional>
 #include <string>
 
-#include "store/file_system.h"
 
 namespace tarvola {
+
+class File;
+class FileSystem;
 
 // `count` bytes of an open file from `offset`, fewer where the file ends; nothing on an error.
 std::optional<std::string> readBytes(File& file, std::uint64_t offset, std::uint64_t count);

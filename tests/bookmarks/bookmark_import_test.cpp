@@ -14,6 +14,7 @@
 #include "support/faulty_file_system.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
+#include "support/test_folder.h"
 
 namespace tarvola {
 namespace {
@@ -73,7 +74,7 @@ TEST_F(BookmarkImportTest, BrowserFilesImportAsTheyShowInTheBrowser) {
   for (const FixtureCase& c : kFixtures) {
     SCOPED_TRACE(c.fixture);
     test::TempDir empty;
-    const ImportOutcome outcome = importBookmarks(nativeFileSystem(), empty.path(), fixtureBytes(c.fixture));
+    const ImportOutcome outcome = importBookmarks(test::Folder(empty.path()), fixtureBytes(c.fixture));
     EXPECT_EQ(outcome.status, c.status);
     EXPECT_EQ(collectionListing(empty.path()), c.listing);
     EXPECT_EQ(outcome.plan.skipped.size(), c.skipped);
@@ -86,7 +87,7 @@ TEST_F(BookmarkImportTest, AFolderOfAnExistingNameAddsToItAndKeepsEveryOldRecord
   const std::string oldCategories = categoriesOf({"书签栏", "other"});
   test::writeBytes(categoryFile(dir.path()), oldCategories + "torn");
   test::writeBytes(siteFile(dir.path(), 0), oldSites);
-  const ImportOutcome outcome = importBookmarks(nativeFileSystem(), dir.path(), fixtureBytes("chromium-bookmarks-bar.html"));
+  const ImportOutcome outcome = importBookmarks(test::Folder(dir.path()), fixtureBytes("chromium-bookmarks-bar.html"));
   ASSERT_EQ(outcome.status, Status::done);
   EXPECT_EQ(outcome.plan.newCategories.size(), 1u);
   const std::string sites = test::readBytes(siteFile(dir.path(), 0));
@@ -97,7 +98,7 @@ TEST_F(BookmarkImportTest, AFolderOfAnExistingNameAddsToItAndKeepsEveryOldRecord
 
 TEST_F(BookmarkImportTest, AnOrphanSiteFileNeverShowsUnderANewCategoryAndIsKept) {
   test::writeBytes(siteFile(dir.path(), 0), test::siteFileOf({"foreign"}));
-  const ImportOutcome outcome = importBookmarks(nativeFileSystem(), dir.path(), fixtureBytes("no-charset-utf8.html"));
+  const ImportOutcome outcome = importBookmarks(test::Folder(dir.path()), fixtureBytes("no-charset-utf8.html"));
   ASSERT_EQ(outcome.status, Status::done);
   EXPECT_EQ(collectionListing(dir.path()), "未分类: 没有字符集的 UTF-8 <https://example.org/无字符集>\n");
   ASSERT_EQ(outcome.keptOrphans.size(), 1u);
@@ -110,11 +111,11 @@ TEST_F(BookmarkImportTest, ExportThenImportIntoAnEmptyCollectionGivesTheSameFile
                                                  test::siteRecord("x & y", "https://example.org/?q=1&r=\"2\""));
   test::writeBytes(siteFile(dir.path(), 2), test::siteRecord("\xD6\xD0\xCE\xC4", "ftp://example.org/"));
   const std::filesystem::path exported = dir / "导出.html";
-  ASSERT_EQ(exportBookmarks(nativeFileSystem(), dir.path(), exported).status, ExportOutcome::Status::done);
+  ASSERT_EQ(exportBookmarks(test::Folder(dir.path()), exported).status, ExportOutcome::Status::done);
   EXPECT_FALSE(std::filesystem::exists(dir / "导出.html.tmp"));
 
   test::TempDir empty;
-  ASSERT_EQ(importBookmarks(nativeFileSystem(), empty.path(), test::readBytes(exported)).status, Status::done);
+  ASSERT_EQ(importBookmarks(test::Folder(empty.path()), test::readBytes(exported)).status, Status::done);
   for (const char* name : {"wwww.dat", "0.dat", "2.dat"})
     EXPECT_EQ(test::readBytes(empty / name), test::readBytes(dir / name)) << name;
   EXPECT_FALSE(std::filesystem::exists(empty / "1.dat"));
@@ -129,7 +130,7 @@ TEST_F(BookmarkImportTest, AStopAtAnyStepLeavesTheOldCollectionOrTheWholeImport)
   test::writeBytes(categoryFile(reference.path()), oldCategories);
   test::writeBytes(siteFile(reference.path(), 0), oldSites);
   const std::string before = collectionListing(reference.path());
-  ASSERT_EQ(importBookmarks(nativeFileSystem(), reference.path(), bookmarks).status, Status::done);
+  ASSERT_EQ(importBookmarks(test::Folder(reference.path()), bookmarks).status, Status::done);
   const std::string after = collectionListing(reference.path());
 
   bool reachedTheEnd = false;
@@ -141,11 +142,11 @@ TEST_F(BookmarkImportTest, AStopAtAnyStepLeavesTheOldCollectionOrTheWholeImport)
     test::FaultyFileSystem fs;
     fs.faultAt(step, test::FaultyFileSystem::Fault::crash);
     try {
-      reachedTheEnd = importBookmarks(fs, data.path(), bookmarks).status == Status::done;
+      reachedTheEnd = importBookmarks(test::Folder(data.path(), fs), bookmarks).status == Status::done;
     } catch (const test::FaultyFileSystem::Crash&) {
     }
     // The next start of either program, or the next import, finishes the change or clears its temporary files.
-    { ASSERT_TRUE(FolderChange(nativeFileSystem(), data.path(), {}).ready()); }
+    { ASSERT_TRUE(FolderChange(test::Folder(data.path()), {}).ready()); }
     const std::string listing = collectionListing(data.path());
     EXPECT_TRUE(listing == before || listing == after) << listing;
     EXPECT_FALSE(std::filesystem::exists(data / "chg-0.tmp"));
@@ -157,7 +158,7 @@ TEST_F(BookmarkImportTest, AFailedWriteChangesNothing) {
   const std::string before = collectionListing(dir.path());
   test::FaultyFileSystem fs;
   fs.failWhen([](const std::string& step) { return step.find("chg-1.tmp") != std::string::npos; });
-  EXPECT_EQ(importBookmarks(fs, dir.path(), fixtureBytes("firefox-nested-folders.html")).status, Status::writeFailed);
+  EXPECT_EQ(importBookmarks(test::Folder(dir.path(), fs), fixtureBytes("firefox-nested-folders.html")).status, Status::writeFailed);
   EXPECT_EQ(collectionListing(dir.path()), before);
   for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
     EXPECT_TRUE(entry.path().extension() == ".dat" || isLockFileName(utf8Of(entry.path().filename()))) << entry.path();
@@ -173,7 +174,7 @@ TEST_F(BookmarkImportTest, AFileTheListCantHoldWholeIsNeverRewritten) {
     test::TempDir data;
     test::writeBytes(categoryFile(data.path()), categories);
     test::FaultyFileSystem fs;
-    EXPECT_EQ(importBookmarks(fs, data.path(), fixtureBytes("no-charset-utf8.html")).status, status);
+    EXPECT_EQ(importBookmarks(test::Folder(data.path(), fs), fixtureBytes("no-charset-utf8.html")).status, status);
     EXPECT_EQ(std::ranges::count_if(fs.log(), [](const std::string& step) { return step.starts_with("write"); }), 0);
     EXPECT_EQ(test::readBytes(categoryFile(data.path())), categories);
     EXPECT_FALSE(std::filesystem::exists(siteFile(data.path(), RecordFile::kMaxRecords)));

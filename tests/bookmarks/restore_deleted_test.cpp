@@ -18,6 +18,7 @@
 #include "support/fake_host.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
+#include "support/test_folder.h"
 
 namespace tarvola {
 namespace {
@@ -37,17 +38,17 @@ const std::string kB2 = siteRecord("b2", "http://b2.example/");
 const std::string kC1 = siteRecord("c1", "http://c1.example/");
 const Files kStart = {{"wwww.dat", kNews + kB + kC}, {"0.dat", kN1 + kN2}, {"1.dat", kB1 + kB2}, {"2.dat", kC1}};
 
-void deleteCategory(test::FakeHost& host, int position) {
+void deleteCategory(test::FakeHost& host, DataFolder& folder, int position) {
   host.select(ListBox::List1, position);
   host.answerConfirm(true);
-  scwzlb_Click(host, nativeFileSystem());
+  scwzlb_Click(host, folder);
 }
 
-void deleteWebsite(test::FakeHost& host, int category, int website) {
-  test::selectCategory(host, category);
-  test::selectWebsite(host, website);
+void deleteWebsite(test::FakeHost& host, DataFolder& folder, int category, int website) {
+  test::selectCategory(host, folder, category);
+  test::selectWebsite(host, folder, website);
   host.answerConfirm(true);
-  scwz_Click(host, nativeFileSystem());
+  scwz_Click(host, folder);
 }
 
 class RecordedOutput final : public CommandOutput {
@@ -59,7 +60,7 @@ class RecordedOutput final : public CommandOutput {
 
 struct Case {
   const char* what;
-  std::function<void(test::FakeHost&)> deletes;
+  std::function<void(test::FakeHost&, DataFolder&)> deletes;
   std::vector<std::string> command;  // the data directory's deleted entries file stands for "*"
   Files restored;
   std::string listedAfter;  // what `deleted` says afterwards, its first line
@@ -67,27 +68,27 @@ struct Case {
 
 const std::vector<Case> kCases = {
     {"a category comes back at the end, its websites byte for byte",
-     [](test::FakeHost& host) { deleteCategory(host, 0); },
+     [](test::FakeHost& host, DataFolder& folder) { deleteCategory(host, folder, 0); },
      {"restore", "1"},
      {{"wwww.dat", kB + kC + kNews}, {"0.dat", kB1 + kB2}, {"1.dat", kC1}, {"2.dat", kN1 + kN2}},
      "没有已删除的收藏"},
     {"a website goes back to the end of its category",
-     [](test::FakeHost& host) { deleteWebsite(host, 1, 0); },
+     [](test::FakeHost& host, DataFolder& folder) { deleteWebsite(host, folder, 1, 0); },
      {"restore"},
      {{"wwww.dat", kNews + kB + kC}, {"0.dat", kN1 + kN2}, {"1.dat", kB2 + kB1}, {"2.dat", kC1}},
      "没有已删除的收藏"},
     {"both, dropped onto the program: everything comes back, the oldest first",
-     [](test::FakeHost& host) {
-       deleteWebsite(host, 2, 0);
-       deleteCategory(host, 2);
+     [](test::FakeHost& host, DataFolder& folder) {
+       deleteWebsite(host, folder, 2, 0);
+       deleteCategory(host, folder, 2);
      },
      {"*"},
      {{"wwww.dat", kNews + kB + kC}, {"0.dat", kN1 + kN2}, {"1.dat", kB1 + kB2}, {"2.dat", kC1}},
      "没有已删除的收藏"},
     {"one of two: the older stays kept",
-     [](test::FakeHost& host) {
-       deleteWebsite(host, 0, 1);
-       deleteCategory(host, 1);
+     [](test::FakeHost& host, DataFolder& folder) {
+       deleteWebsite(host, folder, 0, 1);
+       deleteCategory(host, folder, 1);
      },
      {"restore", "2"},
      {{"wwww.dat", kNews + kC}, {"0.dat", kN1 + kN2}, {"1.dat", kC1}},
@@ -99,13 +100,14 @@ TEST(RestoreDeletedTest, WhatADeleteTookComesBackAsItWasStored) {
     SCOPED_TRACE(c.what);
     test::TempDir dir;
     test::writeFiles(dir.path(), kStart);
-    test::FakeHost host(dir.path());
-    Form_Load(host, nativeFileSystem());
-    c.deletes(host);
+    test::FakeHost host;
+    DataFolder folder(dir.path(), nativeFileSystem());
+    Form_Load(host, folder);
+    c.deletes(host, folder);
     const std::string kept = test::readBytes(dir / pathFromUtf8(kDeletedEntriesFileName));
     // Any browser imports it, and so does the program: the names as they show.
     test::TempDir imported;
-    ASSERT_EQ(importBookmarks(nativeFileSystem(), imported.path(), kept).status, ImportOutcome::Status::done);
+    ASSERT_EQ(importBookmarks(test::Folder(imported.path()), kept).status, ImportOutcome::Status::done);
     EXPECT_FALSE(test::collectionListing(imported.path()).empty());
 
     std::vector<std::string> command = {"-d", utf8Of(dir.path())};

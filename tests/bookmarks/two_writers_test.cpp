@@ -18,7 +18,7 @@
 #include "ops/categories/data_dir_view.h"
 #include "ops/categories/delete_category.h"
 #include "ops/categories/rename_category.h"
-#include "ops/record_names.h"
+#include "store/shown_names.h"
 #include "ops/sites/add_website.h"
 #include "ops/sites/delete_website.h"
 #include "ops/sites/modify_website.h"
@@ -29,6 +29,7 @@
 #include "support/faulty_file_system.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
+#include "support/test_folder.h"
 
 namespace tarvola {
 namespace {
@@ -68,12 +69,13 @@ bool hasCategory(const Shown& shown, const std::string& name) {
 }
 
 // A window on the folder, with `select` done in it first (on the real file system).
-Change windowChange(const std::filesystem::path& dir, const std::function<void(FakeHost&)>& select,
-                    void (*handler)(Host&, FileSystem&)) {
-  auto host = std::make_shared<FakeHost>(dir);
-  Form_Load(*host, nativeFileSystem());
-  select(*host);
-  return [host, handler](FileSystem& fs) { handler(*host, fs); };
+Change windowChange(const std::filesystem::path& dir, const std::function<void(FakeHost&, DataFolder&)>& select,
+                    void (*handler)(Host&, DataFolder&)) {
+  auto host = std::make_shared<FakeHost>();
+  DataFolder folder(dir, nativeFileSystem());
+  Form_Load(*host, folder);
+  select(*host, folder);
+  return [host, handler, dir](FileSystem& fs) { handler(*host, test::Folder(dir, fs)); };
 }
 
 // The six operations of a window on one category (at `position`, named `upper`,
@@ -86,23 +88,23 @@ std::vector<Writer> windowWriters(const std::string& side, int position, const s
   const std::string newSite = std::string(1, lower) + "9";
   const std::string modified = std::string(1, lower) + "x";
   const auto answers = [](std::initializer_list<std::string> inputs) {
-    return [inputs = std::vector<std::string>(inputs)](FakeHost& host) {
+    return [inputs = std::vector<std::string>(inputs)](FakeHost& host, DataFolder&) {
       for (const std::string& input : inputs) host.answerInput(input);
     };
   };
-  const auto onCategory = [position](const std::function<void(FakeHost&)>& then) {
-    return [position, then](FakeHost& host) {
-      test::selectCategory(host, position);
-      then(host);
+  const auto onCategory = [position](const std::function<void(FakeHost&, DataFolder&)>& then) {
+    return [position, then](FakeHost& host, DataFolder& folder) {
+      test::selectCategory(host, folder, position);
+      then(host, folder);
     };
   };
-  const auto onWebsite = [onCategory](const std::function<void(FakeHost&)>& then) {
-    return onCategory([then](FakeHost& host) {
-      test::selectWebsite(host, 1);
-      then(host);
+  const auto onWebsite = [onCategory](const std::function<void(FakeHost&, DataFolder&)>& then) {
+    return onCategory([then](FakeHost& host, DataFolder& folder) {
+      test::selectWebsite(host, folder, 1);
+      then(host, folder);
     });
   };
-  const auto confirm = [](FakeHost& host) { host.answerConfirm(true); };
+  const auto confirm = [](FakeHost& host, DataFolder&) { host.answerConfirm(true); };
   return {
       {side + " adds category " + added,
        [=](const auto& dir) { return windowChange(dir, answers({added}), wzlb_Click); },
@@ -142,7 +144,7 @@ Writer importWriter(const std::string& side, const std::string& intoA, const std
   auto status = std::make_shared<ImportOutcome::Status>(ImportOutcome::Status::unreadable);
   return {side + " imports " + category,
           [=](const std::filesystem::path& dir) -> Change {
-            return [=](FileSystem& fs) { *status = importBookmarks(fs, dir, file).status; };
+            return [=](FileSystem& fs) { *status = importBookmarks(test::Folder(dir, fs), file).status; };
           },
           [=](const Shown& s) {
             const auto at = std::ranges::find_if(s, [&](const auto& c) { return c.first == category; });
@@ -167,12 +169,12 @@ std::vector<Writer> sideTwo() {
 // lock (the other writer may hold it) and without changing anything.
 Shown filesShow(const std::filesystem::path& dir) {
   Shown shown;
-  const RecordNames<CategoryRecord> categories(
-      readShownRecords(nativeFileSystem(), categoryFile(dir), CategoryRecord::kLength, OpenMode::readOnly).value_or(""));
+  const DataFolder folder(dir, nativeFileSystem());
+  const ShownNames<CategoryRecord> categories(
+      folder.shownRecords(kCategoryFileName, CategoryRecord::kLength).value_or(""));
   for (std::size_t p = 0; p < categories.size(); ++p) {
-    const RecordNames<SiteRecord> sites(readShownRecords(nativeFileSystem(), siteFile(dir, static_cast<int>(p)),
-                                                         SiteRecord::kLength, OpenMode::readOnly)
-                                            .value_or(""));
+    const ShownNames<SiteRecord> sites(
+        folder.shownRecords(siteFileName(static_cast<int>(p)), SiteRecord::kLength).value_or(""));
     std::vector<std::string> names;
     for (std::size_t s = 0; s < sites.size(); ++s) names.push_back(sites.at(s));
     shown.emplace_back(categories.at(p), std::move(names));
@@ -290,8 +292,8 @@ TEST(TwoImports, AtOnceBothArriveWhole) {
   };
   ImportOutcome::Status first = ImportOutcome::Status::unreadable;
   ImportOutcome::Status second = ImportOutcome::Status::unreadable;
-  std::thread other([&] { first = importBookmarks(nativeFileSystem(), dir.path(), fileOf('P')).status; });
-  second = importBookmarks(nativeFileSystem(), dir.path(), fileOf('Q')).status;
+  std::thread other([&] { first = importBookmarks(test::Folder(dir.path()), fileOf('P')).status; });
+  second = importBookmarks(test::Folder(dir.path()), fileOf('Q')).status;
   other.join();
   EXPECT_EQ(first, ImportOutcome::Status::done);
   EXPECT_EQ(second, ImportOutcome::Status::done);

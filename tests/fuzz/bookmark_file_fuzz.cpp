@@ -10,6 +10,8 @@
 
 #include "bookmarks/bookmark_import.h"
 #include "store/data_files.h"
+#include "store/data_folder.h"
+#include "store/file_system.h"
 #include "store/records.h"
 
 namespace {
@@ -44,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   writeFile(tarvola::categoryFile(dir), kCategories);
   writeFile(tarvola::siteFile(dir, 0), kSites);
   writeFile(tarvola::siteFile(dir, 1), kSites);
-  tarvola::importBookmarks(tarvola::nativeFileSystem(), dir, std::string_view(reinterpret_cast<const char*>(data), size));
+  tarvola::DataFolder folder(dir, tarvola::nativeFileSystem());
+  tarvola::importBookmarks(folder, std::string_view(reinterpret_cast<const char*>(data), size));
   if (!readFile(tarvola::categoryFile(dir)).starts_with(kCategories)) std::abort();
   for (int position : {0, 1})
     if (!readFile(tarvola::siteFile(dir, position)).starts_with(kSites)) std::abort();

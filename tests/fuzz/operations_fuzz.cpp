@@ -21,6 +21,8 @@
 #include "ops/sites/delete_website.h"
 #include "ops/sites/modify_website.h"
 #include "store/data_files.h"
+#include "store/data_folder.h"
+#include "store/file_system.h"
 #include "support/fake_host.h"
 #include "support/file_bytes.h"
 
@@ -81,22 +83,22 @@ void writeFiles(FuzzedDataProvider& input, const std::filesystem::path& dir) {
   }
 }
 
-std::unique_ptr<FakeHost> started(const std::filesystem::path& dir) {
-  auto host = std::make_unique<FakeHost>(dir);
-  Form_Load(*host, nativeFileSystem());
+std::unique_ptr<FakeHost> started(DataFolder& folder) {
+  auto host = std::make_unique<FakeHost>();
+  Form_Load(*host, folder);
   return host;
 }
 
 // A list rebuilt by an operation shows what a fresh start shows for the same selection.
-void checkListsShowFiles(FakeHost& host, int list1Rebuilds, int list2Rebuilds, int category) {
+void checkListsShowFiles(FakeHost& host, DataFolder& folder, int list1Rebuilds, int list2Rebuilds, int category) {
   if (host.rebuilds(ListBox::List1) == list1Rebuilds && host.rebuilds(ListBox::List2) == list2Rebuilds) return;
-  const std::unique_ptr<FakeHost> fresh = started(host.dataDirectory());
+  const std::unique_ptr<FakeHost> fresh = started(folder);
   if (host.rebuilds(ListBox::List1) != list1Rebuilds) {
     require(host.items(ListBox::List1) == fresh->items(ListBox::List1), "List1 shows the category file");
   }
   if (host.rebuilds(ListBox::List2) != list2Rebuilds && category >= 0) {
     fresh->select(ListBox::List1, category);
-    List1_Click(*fresh, nativeFileSystem());
+    List1_Click(*fresh, folder);
     require(host.items(ListBox::List2) == fresh->items(ListBox::List2), "List2 shows the site file");
   }
 }
@@ -106,25 +108,24 @@ int pickRow(FuzzedDataProvider& input, FakeHost& host, ListBox list) {
   return input.ConsumeIntegralInRange(-1, count - 1);
 }
 
-using Handler = void (*)(Host&, FileSystem&);
+using Handler = void (*)(Host&, DataFolder&);
 constexpr Handler kMenuItems[] = {wzlb_Click, xgwzlb_Click, scwzlb_Click, tjwz_Click, xgwz_Click, scwz_Click};
 
-void runEvent(FuzzedDataProvider& input, std::unique_ptr<FakeHost>& host) {
-  FileSystem& fs = nativeFileSystem();
+void runEvent(FuzzedDataProvider& input, std::unique_ptr<FakeHost>& host, DataFolder& folder) {
   switch (const int event = input.ConsumeIntegralInRange(0, 9)) {
     case 0:
       host->select(ListBox::List1, pickRow(input, *host, ListBox::List1));
-      List1_Click(*host, fs);
+      List1_Click(*host, folder);
       break;
     case 1:
       host->select(ListBox::List2, pickRow(input, *host, ListBox::List2));
-      List2_Click(*host, fs);
+      List2_Click(*host, folder);
       break;
     case 2:
-      List2_DblClick(*host, fs);
+      List2_DblClick(*host, folder);
       break;
     case 3:
-      host = started(host->dataDirectory());
+      host = started(folder);
       break;
     default: {
       host->answerInput(input.ConsumeRandomLengthString(80));
@@ -133,8 +134,8 @@ void runEvent(FuzzedDataProvider& input, std::unique_ptr<FakeHost>& host) {
       const int list1 = host->rebuilds(ListBox::List1);
       const int list2 = host->rebuilds(ListBox::List2);
       const int category = host->selectedIndex(ListBox::List1);
-      kMenuItems[event - 4](*host, fs);
-      checkListsShowFiles(*host, list1, list2, category);
+      kMenuItems[event - 4](*host, folder);
+      checkListsShowFiles(*host, folder, list1, list2, category);
     }
   }
 }
@@ -146,7 +147,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzedDataProvider input(data, size);
   const std::filesystem::path& dir = dataDir.emptied();
   writeFiles(input, dir);
-  std::unique_ptr<FakeHost> host = started(dir);
-  for (int events = 0; events < 24 && input.remaining_bytes() > 0; ++events) runEvent(input, host);
+  DataFolder folder(dir, nativeFileSystem());
+  std::unique_ptr<FakeHost> host = started(folder);
+  for (int events = 0; events < 24 && input.remaining_bytes() > 0; ++events) runEvent(input, host, folder);
   return 0;
 }

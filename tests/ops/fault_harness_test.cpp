@@ -16,6 +16,8 @@
 #include "ops/sites/delete_website.h"
 #include "ops/sites/modify_website.h"
 #include "ops/sites/website_fixture.h"
+#include "store/data_folder.h"
+#include "store/file_system.h"
 #include "support/fake_host.h"
 #include "support/faulty_file_system.h"
 #include "support/file_bytes.h"
@@ -45,8 +47,8 @@ const Files kStart = {{"wwww.dat", categoryFileOf({"A", "B", "C", "D"})},
 
 struct Operation {
   std::string name;
-  std::function<void(FakeHost&)> prepare;  // selections and answers, on the real file system
-  std::function<void(FakeHost&, FileSystem&)> run;
+  std::function<void(FakeHost&, DataFolder&)> prepare;  // selections and answers, on the real file system
+  std::function<void(FakeHost&, DataFolder&)> run;
   Files before = kStart;
   // Redoing is idempotent and names are kept in order: leaving out the flushes of a recovery shows no harm.
   bool needsItsFlushes = true;
@@ -69,40 +71,40 @@ Files interruptedDeletion() {
 }
 
 const std::vector<Operation> kOperations = {
-    {"add category", [](FakeHost& host) { answer(host, {"E"}); }, wzlb_Click},
+    {"add category", [](FakeHost& host, DataFolder&) { answer(host, {"E"}); }, wzlb_Click},
     {"rename category",
-     [](FakeHost& host) {
+     [](FakeHost& host, DataFolder&) {
        host.select(ListBox::List1, 2);
        answer(host, {"Z"});
      },
      xgwzlb_Click},
     {"delete category",
-     [](FakeHost& host) {
+     [](FakeHost& host, DataFolder&) {
        host.select(ListBox::List1, 1);
        host.answerConfirm(true);
      },
      scwzlb_Click},
     {"add website",
-     [](FakeHost& host) {
-       test::selectCategory(host, 2);
+     [](FakeHost& host, DataFolder& folder) {
+       test::selectCategory(host, folder, 2);
        answer(host, {"c4", "http://c4.example/"});
      },
      tjwz_Click},
     {"modify website",
-     [](FakeHost& host) {
-       test::selectCategory(host, 2);
-       test::selectWebsite(host, 1);
+     [](FakeHost& host, DataFolder& folder) {
+       test::selectCategory(host, folder, 2);
+       test::selectWebsite(host, folder, 1);
        answer(host, {"cx", "http://cx.example/"});
      },
      xgwz_Click},
     {"delete website",
-     [](FakeHost& host) {
-       test::selectCategory(host, 2);
-       test::selectWebsite(host, 1);
+     [](FakeHost& host, DataFolder& folder) {
+       test::selectCategory(host, folder, 2);
+       test::selectWebsite(host, folder, 1);
        host.answerConfirm(true);
      },
      scwz_Click},
-    {"start-up recovery", [](FakeHost&) {}, Form_Load, interruptedDeletion(), false},
+    {"start-up recovery", [](FakeHost&, DataFolder&) {}, Form_Load, interruptedDeletion(), false},
 };
 
 // What a start on a writable folder leaves and shows. Left-over temporary
@@ -114,8 +116,9 @@ struct Restart {
 };
 
 Restart restartIn(const std::filesystem::path& dir) {
-  FakeHost host(dir);
-  Form_Load(host, nativeFileSystem());
+  FakeHost host;
+  DataFolder folder(dir, nativeFileSystem());
+  Form_Load(host, folder);
   Files files = test::filesIn(dir);
   std::erase_if(files, [](const auto& file) { return file.first == "kl.dat" || file.first.starts_with("ls.dat"); });
   return {files, test::shownAfterRestart(dir)};
@@ -134,11 +137,13 @@ class FaultHarness : public ::testing::TestWithParam<Operation> {
     run(fs);
   }
   void run(FileSystem& fs) {
-    FakeHost host(dir.path());
-    if (GetParam().name != "start-up recovery") Form_Load(host, nativeFileSystem());
-    GetParam().prepare(host);
+    FakeHost host;
+    DataFolder prepared(dir.path(), nativeFileSystem());
+    if (GetParam().name != "start-up recovery") Form_Load(host, prepared);
+    GetParam().prepare(host, prepared);
+    DataFolder folder(dir.path(), fs);
     try {
-      GetParam().run(host, fs);
+      GetParam().run(host, folder);
     } catch (const FaultyFileSystem::Crash&) {
     } catch (const PowerCutFileSystem::Cut&) {
     }

@@ -5,6 +5,7 @@
 
 #include "store/data_files.h"
 #include "store/deleted_entries.h"
+#include "store/file_system.h"
 #include "store/folder_change.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
@@ -39,7 +40,8 @@ TEST(DeletedEntriesTest, ADeletionJoinsTheNewestFirstWithinTheBoundAndNothingFor
     test::TempDir dir;
     test::writeBytes(dir / pathFromUtf8(kDeletedEntriesFileName), c.before);
     {
-      FolderChange change(nativeFileSystem(), dir.path(), {});
+      DataFolder folder(dir.path(), nativeFileSystem());
+      FolderChange change(folder, {});
       ASSERT_TRUE(keepDeletion(change, deletionAt(3)));
       ASSERT_EQ(change.commit(), ChangeOutcome::done);
     }

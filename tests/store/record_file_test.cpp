@@ -69,7 +69,8 @@ TEST_F(RecordFileTest, AHugeFileIsSeenThroughItsFirstRecordsAndNeverWritten) {
   EXPECT_EQ(file->readAll()->size(), RecordFile::kMaxRecords * 40);
   EXPECT_FALSE(file->readWholeFile());
   EXPECT_FALSE(file->append(std::string(40, 'b')));
-  EXPECT_FALSE(FolderChange(fs, dir.path(), {}).readToRewrite("wwww.dat", 40));
+  DataFolder folder(dir.path(), fs);
+  EXPECT_FALSE(FolderChange(folder, {}).readToRewrite("wwww.dat", 40));
   EXPECT_EQ(test::sizeOf(dir / "wwww.dat"), test::kHugeSize);
 }
 
@@ -82,7 +83,8 @@ TEST_F(RecordFileTest, AFileThatCantBeWrittenIsReadAndNeverChanged) {
   EXPECT_FALSE(file->writable());
   EXPECT_EQ(file->readAll(), std::string(40, 'a'));
   EXPECT_FALSE(file->append(std::string(40, 'b')));
-  EXPECT_FALSE(FolderChange(faulty, dir.path(), {}).readToRewrite("wwww.dat", 40));
+  DataFolder folder(dir.path(), faulty);
+  EXPECT_FALSE(FolderChange(folder, {}).readToRewrite("wwww.dat", 40));
   EXPECT_EQ(readBytes(dir / "wwww.dat"), std::string(40, 'a'));
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <deque>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,8 +23,6 @@ class FakeHost final : public Host {
     std::string title;
   };
 
-  explicit FakeHost(std::filesystem::path dataDir) : dataDir_(std::move(dataDir)) {}
-
   // Answers for the next dialogs, in order. A dialog with no answer queued fails the test.
   void answerInput(std::string answer) { inputAnswers_.push_back(std::move(answer)); }
   void answerConfirm(bool ok) { confirmAnswers_.push_back(ok); }
@@ -45,7 +42,6 @@ class FakeHost final : public Host {
   void setCaption(const std::string& caption) override { caption_ = caption; }
   void openAddress(const std::string& address) override { opened_.push_back(address); }
   void showInstructions() override { ++instructionsShown_; }
-  const std::filesystem::path& dataDirectory() const override { return dataDir_; }
   // A fixed time, so that what is kept of a deletion is the same at every run.
   std::int64_t now() const override { return now_; }
   void setNow(std::int64_t now) { now_ = now; }
@@ -66,7 +62,6 @@ class FakeHost final : public Host {
   };
   static int slot(ListBox list) { return list == ListBox::List1 ? 0 : 1; }
 
-  std::filesystem::path dataDir_;
   List lists_[2];
   std::string caption_ = "Tarvola";
   std::deque<std::string> inputAnswers_;

@@ -36,7 +36,7 @@ void whenItAppears(const std::function<QWidget*()>& find, const std::function<vo
 
 }  // namespace
 
-Window::Window(const TempDir& dir) : form_(std::make_unique<Form1>(dir.path())) {
+Window::Window(const TempDir& dir) : folder_(dir.path()), form_(std::make_unique<Form1>(folder_)) {
   form_->host().setOpener([this](const std::string& address) { opened_.push_back(address); });
   form_->host().setInstructionsLauncher([] {});
   form_->show();

@@ -11,6 +11,7 @@
 #include <ostream>
 
 #include "support/temp_dir.h"
+#include "support/test_folder.h"
 #include "ui/main/form1.h"
 
 class QAction;
@@ -49,6 +50,7 @@ class Window {
   QString menuOpenedBy(const std::function<void()>& gesture);
 
  private:
+  Folder folder_;
   std::unique_ptr<Form1> form_;
   std::vector<std::string> opened_;
 };

@@ -14,6 +14,7 @@
 #include "host/qt/running_copy.h"
 #include "store/data_files.h"
 #include "support/temp_dir.h"
+#include "support/test_folder.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -103,16 +104,17 @@ TEST(OneCopyPerFolderTest, ALaterStartEndsWhileAnotherCopyHoldsItsFolder) {
 TEST(OneCopyPerFolderTest, ALaterStartRestoresTheMinimisedMainWindowUntilItCloses) {
   const test::TempDir dir;
   QWidget mainWindow;
-  RunningCopy first(dir.path());
+  test::Folder folder(dir.path());
+  RunningCopy first(folder);
   first.serve(&mainWindow);
   mainWindow.showMinimized();
 #ifndef _WIN32
   // On Windows the later start restores the window itself: the process test sees it.
-  RunningCopy(dir.path()).bringOtherForward();
+  RunningCopy(folder).bringOtherForward();
   EXPECT_TRUE(QTest::qWaitFor([&] { return !mainWindow.isMinimized(); }));
 #endif
   mainWindow.close();
-  EXPECT_FALSE(RunningCopy(dir.path()).anotherCopyRuns());
+  EXPECT_FALSE(RunningCopy(folder).anotherCopyRuns());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "bookmarks/bookmarks_command.h"
 #include "bookmarks/cli/program_environment.h"
 #include "bookmarks/cli/program_output.h"
+#include "store/file_system.h"
 
 int main(int argc, char* argv[]) {
   const std::unique_ptr<tarvola::CommandOutput> output = tarvola::programOutput();

@@ -17,13 +17,12 @@ QString toQt(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-QtHost::QtHost(QWidget* window, QListView* list1, QListView* list2, std::filesystem::path dataDir)
+QtHost::QtHost(QWidget* window, QListView* list1, QListView* list2)
     : window_(window),
       list1_(list1),
       list2_(list2),
       model1_(new EntriesModel(list1)),
       model2_(new EntriesModel(list2)),
-      dataDir_(std::move(dataDir)),
       opener_([window](const std::string& address) { openInDefaultBrowser(window, address); }) {
   list1_->setModel(model1_);
   list2_->setModel(model2_);

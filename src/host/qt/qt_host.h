@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -21,7 +20,7 @@ class QtHost final : public Host {
   using Opener = std::function<void(const std::string& address)>;
 
   // Gives each list the model that shows what setItems hands it.
-  QtHost(QWidget* window, QListView* list1, QListView* list2, std::filesystem::path dataDir);
+  QtHost(QWidget* window, QListView* list1, QListView* list2);
   // The models belong to the lists: a copy would share them.
   QtHost(const QtHost&) = delete;
   QtHost& operator=(const QtHost&) = delete;
@@ -40,7 +39,6 @@ class QtHost final : public Host {
   void setCaption(const std::string& caption) override;
   void openAddress(const std::string& address) override;
   void showInstructions() override;
-  const std::filesystem::path& dataDirectory() const override { return dataDir_; }
   std::int64_t now() const override;
 
  private:
@@ -52,7 +50,6 @@ class QtHost final : public Host {
   QListView* list2_;
   EntriesModel* model1_;
   EntriesModel* model2_;
-  std::filesystem::path dataDir_;
   Opener opener_;
   std::function<void()> instructions_;
 };

@@ -6,12 +6,10 @@
 #include <QEvent>
 #include <QWidget>
 
-#include "store/data_files.h"
 
 #ifdef _WIN32
 #include <windows.h>
 
-#include <array>
 #include <charconv>
 #include <chrono>
 #include <thread>
@@ -38,12 +36,10 @@ constexpr auto kWindowPatience = std::chrono::seconds(2);
 constexpr auto kWindowRetryPause = std::chrono::milliseconds(50);
 
 // The process id that the holder wrote into the lock file; 0 while there is none.
-DWORD processIdIn(FileSystem& fs, const std::filesystem::path& lockFile) {
-  std::unique_ptr<File> file = fs.open(lockFile, OpenMode::readOnly);
-  std::array<char, 20> text{};
-  const std::optional<std::size_t> length = file ? file->readAt(0, text) : std::nullopt;
+DWORD processIdIn(const DataFolder& folder) {
+  const std::string text = folder.windowOwner();
   DWORD id = 0;
-  if (length) std::from_chars(text.data(), text.data() + *length, id);
+  std::from_chars(text.data(), text.data() + text.size(), id);
   return id;
 }
 
@@ -77,25 +73,17 @@ HWND systemWindowOf(QWidget* window) {
 
 }  // namespace
 
-RunningCopy::RunningCopy(const std::filesystem::path& dataDir, FileSystem& fs)
-    : fs_(fs), lockFile_(windowLockFile(dataDir)) {
+RunningCopy::RunningCopy(const DataFolder& folder) : folder_(folder), lockFile_(folder.windowLockPath()) {
   FsStatus status = FsStatus::ok;
-  lock_ = fs_.lock(lockFile_, std::chrono::milliseconds(0), status);
+  lock_ = folder_.lockForWindow(std::to_string(QCoreApplication::applicationPid()), status);
   anotherCopyRuns_ = status == FsStatus::busy;
   if (!lock_) return;
-  writeProcessId();
 #ifndef _WIN32
   listenForLaterStarts();
 #endif
 }
 
 RunningCopy::~RunningCopy() = default;
-
-void RunningCopy::writeProcessId() const {
-  const std::string id = std::to_string(QCoreApplication::applicationPid());
-  std::unique_ptr<File> file = fs_.open(lockFile_, OpenMode::openOrCreate);
-  if (file && file->truncate(0)) file->writeAt(0, id);
-}
 
 void RunningCopy::serve(QWidget* mainWindow) {
   if (!lock_) return;
@@ -135,7 +123,7 @@ void RunningCopy::markMainWindow() const {
 void RunningCopy::bringOtherForward() const {
   const auto giveUp = std::chrono::steady_clock::now() + kWindowPatience;
   do {
-    if (HWND window = markedWindowOf(processIdIn(fs_, lockFile_))) {
+    if (HWND window = markedWindowOf(processIdIn(folder_))) {
       if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
       SetForegroundWindow(window);
       return;

@@ -1,12 +1,11 @@
 #pragma once
 
 #include <filesystem>
-#include <memory>
 
 #include <QObject>
 #include <QPointer>
 
-#include "store/file_system.h"
+#include "store/data_folder.h"
 
 class QWidget;
 
@@ -21,7 +20,7 @@ class RunningCopy final : public QObject {
  public:
   // Takes the window lock of `dataDir` without waiting. Where no lock can be
   // had (a read-only medium), every start runs.
-  explicit RunningCopy(const std::filesystem::path& dataDir, FileSystem& fs = nativeFileSystem());
+  explicit RunningCopy(const DataFolder& folder);
   ~RunningCopy() override;
   RunningCopy(const RunningCopy&) = delete;
   RunningCopy& operator=(const RunningCopy&) = delete;
@@ -37,7 +36,6 @@ class RunningCopy final : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void writeProcessId() const;
   void letGo();
 #ifdef _WIN32
   void markMainWindow() const;
@@ -46,9 +44,9 @@ class RunningCopy final : public QObject {
   void bringForward();
 #endif
 
-  FileSystem& fs_;
+  const DataFolder& folder_;
   std::filesystem::path lockFile_;
-  std::unique_ptr<Lock> lock_;
+  HeldLock lock_;
   bool anotherCopyRuns_ = false;
   QPointer<QWidget> mainWindow_;
   QObject* listener_ = nullptr;

@@ -10,17 +10,19 @@
 
 namespace tarvola {
 
-void wzlb_Click(Host& host, FileSystem& fs) {
-  if (refuseWhileChangePending(host, fs)) return;
+void wzlb_Click(Host& host, DataFolder& folder) {
+  if (refuseWhileChangePending(host, folder)) return;
   const std::string name = askForCategoryName(host, "");
   if (name.empty()) return;
+  bool failed = false;
   {
     // Right after the last whole record: a damaged file's partial tail is
     // overwritten, never a whole record, and no gap is left.
-    WindowChange change(host, fs);
-    if (change.ready()) change.append(kCategoryFileName, CategoryRecord::withName(name).bytes());
+    WindowChange change(host, folder);
+    failed = change.ready() && !change.append(kCategoryFileName, CategoryRecord::withName(name).bytes());
   }
-  rebuildCategoryList(host, fs);
+  rebuildCategoryList(host, folder);
+  if (failed) sayChangeFailed(host, kCategoryFileName);
 }
 
 }  // namespace tarvola

@@ -18,25 +18,28 @@ namespace {
 // Replaces the record of list position `position` only while it is the one
 // the list shows: the file may have fewer records than the list, or others
 // now, and must not grow. The rest of the file stays as it is.
-void renameCategory(Host& host, FileSystem& fs, int position, const std::string& name) {
-  WindowChange change(host, fs);
-  if (!change.ready()) return;
+// False when the file can't be read or written.
+bool renameCategory(Host& host, DataFolder& folder, int position, const std::string& name) {
+  WindowChange change(host, folder);
+  if (!change.ready()) return true;
   std::optional<std::string> bytes = change.readToRewrite(kCategoryFileName, CategoryRecord::kLength);
-  if (!bytes || !listShowsRecordAt(host, ListBox::List1, position, *bytes)) return;
+  if (!bytes) return false;
+  if (!listShowsRecordAt(host, ListBox::List1, position, *bytes)) return true;
   bytes->replace(static_cast<std::size_t>(position) * CategoryRecord::kLength, CategoryRecord::kLength,
                  CategoryRecord::withName(name).bytes());
-  change.rewrite(kCategoryFileName, kTempCategoryFileName, *bytes);
+  return change.rewrite(kCategoryFileName, kTempCategoryFileName, *bytes);
 }
 
 }  // namespace
 
-void xgwzlb_Click(Host& host, FileSystem& fs) {
+void xgwzlb_Click(Host& host, DataFolder& folder) {
   const int position = host.selectedIndex(ListBox::List1);
-  if (position < 0 || refuseWhileChangePending(host, fs)) return;
+  if (position < 0 || refuseWhileChangePending(host, folder)) return;
   const std::string name = askForCategoryName(host, trimTrailingBlanks(host.itemText(ListBox::List1, position)));
-  if (!name.empty()) renameCategory(host, fs, position, name);
+  const bool failed = !name.empty() && !renameCategory(host, folder, position, name);
   // Also after Cancel: the list is read again, and so loses its selection.
-  rebuildCategoryList(host, fs);
+  rebuildCategoryList(host, folder);
+  if (failed) sayChangeFailed(host, kCategoryFileName);
 }
 
 }  // namespace tarvola

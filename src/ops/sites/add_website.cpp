@@ -8,15 +8,17 @@
 
 namespace tarvola {
 
-void tjwz_Click(Host& host, FileSystem& fs) {
+void tjwz_Click(Host& host, DataFolder& folder) {
   const int category = host.selectedIndex(ListBox::List1);
-  if (category < 0 || refuseWhileChangePending(host, fs)) return;
+  if (category < 0 || refuseWhileChangePending(host, folder)) return;
   const std::optional<SiteRecord> record = askForWebsite(host, "请输入网站名称", "", "http://");
   if (!record) return;
   // Right after the last whole record, so a damaged file's partial tail is
   // overwritten rather than left as a gap.
-  changeSiteFile(host, fs, category,
-                 [&](WindowChange& change, const std::string&) { change.append(siteFileName(category), record->bytes()); });
+  changeSiteFile(host, folder, category, [&](WindowChange& change, const std::string&) {
+    const std::string name = siteFileName(category);
+    return change.append(name, record->bytes()) ? Stopped() : Stopped(name);
+  });
 }
 
 }  // namespace tarvola

@@ -6,23 +6,27 @@
 
 namespace tarvola {
 
-void changeSiteFile(Host& host, FileSystem& fs, int category, const SiteFileEdit& edit) {
+void changeSiteFile(Host& host, DataFolder& folder, int category, const SiteFileEdit& edit) {
+  Stopped stopped;
   {
-    WindowChange change(host, fs);
+    WindowChange change(host, folder);
     if (change.ready()) {
-      const std::optional<std::string> record = listedCategoryRecord(fs, host, category);
-      if (!record) return showChangedFolder(host, fs);
-      edit(change, *record);
+      const std::optional<std::string> record = listedCategoryRecord(folder, host, category);
+      if (!record) return showChangedFolder(host, folder);
+      stopped = edit(change, *record);
     }
   }
-  rebuildSiteList(host, fs, siteFile(host.dataDirectory(), category));
+  rebuildSiteList(host, folder, category);
+  if (stopped) sayChangeFailed(host, *stopped);
 }
 
-void changeSelectedWebsite(Host& host, FileSystem& fs, const SelectedWebsite& website, const WebsiteEdit& edit) {
-  changeSiteFile(host, fs, website.category, [&](WindowChange& change, const std::string& categoryRecord) {
-    std::optional<std::string> bytes = change.readToRewrite(siteFileName(website.category), SiteRecord::kLength);
-    if (bytes && listShowsRecordAt(host, ListBox::List2, website.listPosition, *bytes))
-      edit(change, std::move(*bytes), categoryRecord);
+void changeSelectedWebsite(Host& host, DataFolder& folder, const SelectedWebsite& website, const WebsiteEdit& edit) {
+  changeSiteFile(host, folder, website.category, [&](WindowChange& change, const std::string& categoryRecord) {
+    const std::string name = siteFileName(website.category);
+    std::optional<std::string> bytes = change.readToRewrite(name, SiteRecord::kLength);
+    if (!bytes) return Stopped(name);
+    if (!listShowsRecordAt(host, ListBox::List2, website.listPosition, *bytes)) return Stopped();
+    return edit(change, std::move(*bytes), categoryRecord);
   });
 }
 

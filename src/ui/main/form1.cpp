@@ -28,14 +28,14 @@ constexpr QRect kList2Geometry(150, 40, 221, 199);
 
 }  // namespace
 
-Form1::Form1(std::filesystem::path dataDir, FileSystem& fs, QWidget* parent)
+Form1::Form1(DataFolder& folder, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       List1(new ListBoxView(this)),
       List2(new ListBoxView(this)),
       background_(backgroundPicture()),
-      fs_(fs),
-      host_(this, List1, List2, std::move(dataDir)) {
+      folder_(folder),
+      host_(this, List1, List2) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Tarvola"));
   setWindowIcon(programIcon());
@@ -50,7 +50,7 @@ Form1::Form1(std::filesystem::path dataDir, FileSystem& fs, QWidget* parent)
   buildMenus();
   host_.setInstructionsLauncher(&showInstructionsWindow);
 
-  Form_Load(host_, fs_);
+  Form_Load(host_, folder_);
   List1->setFocus();
   centreOnScreen(this);
 }
@@ -132,14 +132,14 @@ bool Form1::filterRightButton(ListBoxView* list, QEvent* event) {
 }
 
 void Form1::List1_Click() {
-  if (List1->selectionModel()->hasSelection()) tarvola::List1_Click(host_, fs_);
+  if (List1->selectionModel()->hasSelection()) tarvola::List1_Click(host_, folder_);
 }
 
 void Form1::List2_Click() {
-  if (List2->selectionModel()->hasSelection()) tarvola::List2_Click(host_, fs_);
+  if (List2->selectionModel()->hasSelection()) tarvola::List2_Click(host_, folder_);
 }
 
-void Form1::List2_DblClick() { tarvola::List2_DblClick(host_, fs_); }
+void Form1::List2_DblClick() { tarvola::List2_DblClick(host_, folder_); }
 
 void Form1::List1_MouseUp(QMouseEvent* event) { pop1->exec(event->globalPosition().toPoint()); }
 
@@ -147,12 +147,12 @@ void Form1::List2_MouseUp(QMouseEvent* event) {
   if (host_.selectedIndex(ListBox::List2) >= 0) pop2->exec(event->globalPosition().toPoint());
 }
 
-void Form1::wzlb_Click() { tarvola::wzlb_Click(host_, fs_); }
-void Form1::xgwzlb_Click() { tarvola::xgwzlb_Click(host_, fs_); }
-void Form1::scwzlb_Click() { tarvola::scwzlb_Click(host_, fs_); }
-void Form1::tjwz_Click() { tarvola::tjwz_Click(host_, fs_); }
+void Form1::wzlb_Click() { tarvola::wzlb_Click(host_, folder_); }
+void Form1::xgwzlb_Click() { tarvola::xgwzlb_Click(host_, folder_); }
+void Form1::scwzlb_Click() { tarvola::scwzlb_Click(host_, folder_); }
+void Form1::tjwz_Click() { tarvola::tjwz_Click(host_, folder_); }
 void Form1::shuo_Click() { host_.showInstructions(); }
-void Form1::scwz_Click() { tarvola::scwz_Click(host_, fs_); }
-void Form1::xgwz_Click() { tarvola::xgwz_Click(host_, fs_); }
+void Form1::scwz_Click() { tarvola::scwz_Click(host_, folder_); }
+void Form1::xgwz_Click() { tarvola::xgwz_Click(host_, folder_); }
 
 }  // namespace tarvola

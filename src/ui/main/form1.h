@@ -1,11 +1,9 @@
 #pragma once
 
-#include <filesystem>
-
 #include <QWidget>
 
 #include "host/qt/qt_host.h"
-#include "store/file_system.h"
+#include "store/data_folder.h"
 #include "ui/artwork.h"
 
 class QAction;
@@ -22,7 +20,7 @@ class Form1 final : public QWidget {
   Q_OBJECT
 
  public:
-  explicit Form1(std::filesystem::path dataDir, FileSystem& fs = nativeFileSystem(), QWidget* parent = nullptr);
+  explicit Form1(DataFolder& folder, QWidget* parent = nullptr);
 
   QtHost& host() { return host_; }
 
@@ -55,7 +53,7 @@ class Form1 final : public QWidget {
   QMenu* pop1 = nullptr;
   QMenu* pop2 = nullptr;
   const Picture background_;
-  FileSystem& fs_;
+  DataFolder& folder_;
   QtHost host_;
 };
 

@@ -5,6 +5,8 @@
 #include "ops/browse/category_selection.h"
 #include "ops/browse/form_load.h"
 #include "store/change_intent.h"
+#include "store/data_folder.h"
+#include "store/file_system.h"
 #include "support/fake_host.h"
 #include "support/faulty_file_system.h"
 #include "support/file_bytes.h"
@@ -22,15 +24,16 @@ class CategorySelectionTest : public ::testing::Test {
  protected:
   void SetUp() override {
     writeBytes(dir / "wwww.dat", categoryFileOf({"A", "B  ", " C"}));
-    Form_Load(host, nativeFileSystem());
+    Form_Load(host, folder);
   }
   void select(int position) {
     host.select(ListBox::List1, position);
-    List1_Click(host, nativeFileSystem());
+    List1_Click(host, folder);
   }
 
   test::TempDir dir;
-  test::FakeHost host{dir.path()};
+  test::FakeHost host;
+  DataFolder folder{dir.path(), nativeFileSystem()};
 };
 
 TEST_F(CategorySelectionTest, ShowsTheWebsitesOfTheSiteFileNamedByTheListPosition) {
@@ -77,7 +80,8 @@ TEST_F(CategorySelectionTest, EmptiesTheWebsiteListButNamesTheCategoryWhenTheFil
   test::FaultyFileSystem fs;
   fs.failWhen([](const std::string& step) { return step == "open 1.dat"; });
   host.select(ListBox::List1, 1);
-  List1_Click(host, fs);
+  DataFolder failing(dir.path(), fs);
+  List1_Click(host, failing);
   EXPECT_TRUE(host.items(ListBox::List2).empty());
   EXPECT_EQ(host.caption(), "B");
 }
@@ -95,11 +99,12 @@ TEST_F(CategorySelectionTest, AChangeLeftPendingIsFinishedByTheNextClickOnceTheF
   test::FaultyFileSystem held;
   held.failWhen([](const std::string& step) { return step.starts_with("replace") || step.starts_with("rename"); });
   host.select(ListBox::List1, 2);
-  List1_Click(host, held);
+  DataFolder heldFolder(dir.path(), held);
+  List1_Click(host, heldFolder);
   EXPECT_TRUE(host.items(ListBox::List2).empty());
   EXPECT_TRUE(host.caption().starts_with("上次的更改尚未完成")) << host.caption();
 
-  List1_Click(host, nativeFileSystem());
+  List1_Click(host, folder);
   EXPECT_EQ(host.items(ListBox::List1), (Names{"A", " C"}));
   EXPECT_TRUE(host.items(ListBox::List2).empty());
   select(1);

@@ -5,6 +5,8 @@
 #include "ops/browse/category_selection.h"
 #include "ops/browse/form_load.h"
 #include "ops/browse/website_selection.h"
+#include "store/data_folder.h"
+#include "store/file_system.h"
 #include "support/fake_host.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
@@ -22,18 +24,18 @@ class WebsiteSelectionTest : public ::testing::Test {
     writeBytes(dir / "wwww.dat", categoryFileOf({"A", "B"}));
     writeBytes(dir / "1.dat", siteRecord("short", "http://short.cn") + siteRecord("blank", "") +
                                   siteRecord("spaced", "  www.example.com  "));
-    Form_Load(host, fs);
+    Form_Load(host, folder);
     host.select(ListBox::List1, 1);
-    List1_Click(host, fs);
+    List1_Click(host, folder);
   }
   void click(int position) {
     host.select(ListBox::List2, position);
-    List2_Click(host, fs);
+    List2_Click(host, folder);
   }
 
   test::TempDir dir;
-  test::FakeHost host{dir.path()};
-  FileSystem& fs = nativeFileSystem();
+  test::FakeHost host;
+  DataFolder folder{dir.path(), nativeFileSystem()};
 };
 
 TEST_F(WebsiteSelectionTest, ShowsTheAddressWithoutTheFillInCaptionAndToolTip) {
@@ -48,20 +50,20 @@ TEST_F(WebsiteSelectionTest, AnAddressOfBlanksEmptiesCaptionAndToolTipAndOpensNo
   click(1);
   EXPECT_EQ(host.caption(), "");
   EXPECT_EQ(host.toolTip(ListBox::List2), "");
-  List2_DblClick(host, fs);
+  List2_DblClick(host, folder);
   EXPECT_TRUE(host.opened().empty());
 }
 
 TEST_F(WebsiteSelectionTest, OpensTheAddressWithoutTheBlanksOfTheFill) {
   click(0);
-  List2_DblClick(host, fs);
+  List2_DblClick(host, folder);
   EXPECT_EQ(host.opened(), std::vector<std::string>{"http://short.cn"});
 }
 
 TEST_F(WebsiteSelectionTest, ReadsTheFileAgainAtEverySelectionAndDoubleClick) {
   click(0);
   writeBytes(dir / "1.dat", siteRecord("short", "http://changed.cn"));
-  List2_DblClick(host, fs);
+  List2_DblClick(host, folder);
   EXPECT_EQ(host.opened(), std::vector<std::string>{"http://changed.cn"});
 }
 
@@ -69,7 +71,7 @@ TEST_F(WebsiteSelectionTest, DoesNothingWithoutASelectedCategory) {
   click(0);
   host.select(ListBox::List1, -1);
   click(2);
-  List2_DblClick(host, fs);
+  List2_DblClick(host, folder);
   EXPECT_EQ(host.caption(), "http://short.cn");
   EXPECT_TRUE(host.opened().empty());
   EXPECT_FALSE(std::filesystem::exists(dir / "-1.dat"));
@@ -80,7 +82,7 @@ TEST_F(WebsiteSelectionTest, DoesNothingWhenTheRecordIsGone) {
   writeBytes(dir / "1.dat", "");
   click(2);
   host.select(ListBox::List2, -1);
-  List2_DblClick(host, fs);
+  List2_DblClick(host, folder);
   EXPECT_EQ(host.caption(), "http://short.cn");
   EXPECT_TRUE(host.opened().empty());
 }

@@ -112,7 +112,8 @@ TEST_F(AddCategoryTest, ACategoryFileThatCantBeWrittenIsStillShown) {
   test::FaultyFileSystem fs;
   fs.failWhen([](const std::string& step) { return step == "open wwww.dat"; });
   host.answerInput("B");
-  wzlb_Click(host, fs);
+  DataFolder failing(dir.path(), fs);
+  wzlb_Click(host, failing);
   EXPECT_EQ(readBytes(dir / "wwww.dat"), categoryFileOf({"A"}));
   EXPECT_EQ(host.items(ListBox::List1), (Names{"A"}));
 }

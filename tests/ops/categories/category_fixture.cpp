@@ -9,24 +9,24 @@ namespace tarvola::test {
 
 void CategoryFixture::start(const Files& files) {
   writeFiles(dir.path(), files);
-  Form_Load(host, nativeFileSystem());
+  Form_Load(host, folder);
 }
 
 void CategoryFixture::add(const std::string& answer) {
   host.answerInput(answer);
-  wzlb_Click(host, nativeFileSystem());
+  wzlb_Click(host, folder);
 }
 
 void CategoryFixture::rename(int position, const std::string& answer) {
   host.select(ListBox::List1, position);
   host.answerInput(answer);
-  xgwzlb_Click(host, nativeFileSystem());
+  xgwzlb_Click(host, folder);
 }
 
 void CategoryFixture::deleteAt(int position, bool ok) {
   host.select(ListBox::List1, position);
   host.answerConfirm(ok);
-  scwzlb_Click(host, nativeFileSystem());
+  scwzlb_Click(host, folder);
 }
 
 void CategoryFixture::expectNamePrompt(const std::string& defaultText) const {

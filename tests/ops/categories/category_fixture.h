@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "ops/categories/data_dir_view.h"
+#include "store/data_folder.h"
+#include "store/file_system.h"
 #include "support/fake_host.h"
 #include "support/temp_dir.h"
 
@@ -29,7 +31,8 @@ class CategoryFixture : public ::testing::Test {
   void expectDeleteConfirmation() const;
 
   TempDir dir;
-  FakeHost host{dir.path()};
+  FakeHost host;
+  DataFolder folder{dir.path(), nativeFileSystem()};
 };
 
 }  // namespace tarvola::test

@@ -3,6 +3,7 @@
 #include "ops/browse/category_selection.h"
 #include "ops/browse/form_load.h"
 #include "store/data_files.h"
+#include "store/data_folder.h"
 #include "support/fake_host.h"
 #include "support/file_bytes.h"
 
@@ -29,13 +30,14 @@ void writeFiles(const std::filesystem::path& dir, const Files& files) {
 }
 
 Shown shownAfterRestart(const std::filesystem::path& dir, FileSystem& fs) {
-  FakeHost host(dir);
-  Form_Load(host, fs);
+  FakeHost host;
+  DataFolder folder(dir, fs);
+  Form_Load(host, folder);
   Shown shown;
   const std::vector<std::string> categories = host.items(ListBox::List1);
   for (std::size_t position = 0; position < categories.size(); ++position) {
     host.select(ListBox::List1, static_cast<int>(position));
-    List1_Click(host, fs);
+    List1_Click(host, folder);
     shown.emplace_back(categories[position], host.items(ListBox::List2));
   }
   return shown;

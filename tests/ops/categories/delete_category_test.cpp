@@ -35,7 +35,7 @@ class DeleteCategoryTest : public test::CategoryFixture {
 TEST_F(DeleteCategoryTest, NoSelectionShowsNoMessageAndChangesNothing) {
   startWithThree();
   const test::Files before = files();
-  scwzlb_Click(host, nativeFileSystem());
+  scwzlb_Click(host, folder);
   EXPECT_TRUE(host.confirmations().empty());
   EXPECT_EQ(files(), before);
   EXPECT_EQ(host.rebuilds(ListBox::List1), 1);

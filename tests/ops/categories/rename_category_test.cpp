@@ -36,7 +36,7 @@ class RenameCategoryTest : public test::CategoryFixture {
 };
 
 TEST_F(RenameCategoryTest, NoSelectionShowsNoInputBoxAndChangesNothing) {
-  xgwzlb_Click(host, nativeFileSystem());
+  xgwzlb_Click(host, folder);
   EXPECT_TRUE(host.prompts().empty());
   EXPECT_EQ(host.rebuilds(ListBox::List1), 1);
   EXPECT_EQ(test::filesIn(dir.path()), files);

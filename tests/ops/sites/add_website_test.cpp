@@ -22,7 +22,7 @@ class AddWebsiteTest : public test::WebsiteFixture {
   void add(const std::string& name, const std::string& url) {
     host.answerInput(name);
     host.answerInput(url);
-    tjwz_Click(host, nativeFileSystem());
+    tjwz_Click(host, folder);
   }
 };
 
@@ -67,7 +67,7 @@ TEST_F(AddWebsiteTest, CancelAtEitherBoxChangesNoByteAndKeepsTheList) {
     const int rebuilds = host.rebuilds(ListBox::List2);
     if (answered == 1) host.answerInput("c");
     host.answerInput("");
-    tjwz_Click(host, nativeFileSystem());
+    tjwz_Click(host, folder);
     EXPECT_EQ(siteFileBytes(0), two);
     EXPECT_EQ(host.rebuilds(ListBox::List2), rebuilds);
     EXPECT_EQ(host.items(ListBox::List2), (Names{"a", "b"}));
@@ -122,12 +122,13 @@ TEST_F(AddWebsiteTest, AFailureOrACrashAtAnyStepLeavesTheOldRecordsWhole) {
   const std::string added = siteRecord("c", "http://c.cn");
   const auto scenario = [&](FileSystem& fs) {
     writeBytes(dir / "0.dat", two);
-    test::FakeHost fresh(dir.path());
-    Form_Load(fresh, nativeFileSystem());
+    test::FakeHost fresh;
+    DataFolder through(dir.path(), fs);
+    Form_Load(fresh, folder);
     fresh.select(ListBox::List1, 0);
     fresh.answerInput("c");
     fresh.answerInput("http://c.cn");
-    tjwz_Click(fresh, fs);
+    tjwz_Click(fresh, through);
   };
   const auto check = [&] {
     const std::string after = siteFileBytes(0);

@@ -32,7 +32,7 @@ class DeleteWebsiteTest : public test::WebsiteFixture {
   }
   void deleteSelected(bool ok = true) {
     host.answerConfirm(ok);
-    scwz_Click(host, nativeFileSystem());
+    scwz_Click(host, folder);
   }
 
   const std::string a = siteRecord("a", "http://a.cn");
@@ -103,9 +103,9 @@ TEST_F(DeleteWebsiteTest, CancelTouchesNoFileAndKeepsTheList) {
 TEST_F(DeleteWebsiteTest, DoesNothingWithoutASelectedCategoryOrWebsite) {
   showWebsites(a + b, 0);
   host.select(ListBox::List1, -1);
-  scwz_Click(host, nativeFileSystem());
+  scwz_Click(host, folder);
   selectCategory(1);
-  scwz_Click(host, nativeFileSystem());
+  scwz_Click(host, folder);
   EXPECT_TRUE(host.confirmations().empty());
   EXPECT_EQ(siteFileBytes(1), a + b);
   EXPECT_FALSE(std::filesystem::exists(dir / "-1.dat"));
@@ -150,16 +150,17 @@ class DeleteWebsiteFaultTest : public DeleteWebsiteTest {
     for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
       if (entry.path().filename() != "wwww.dat") std::filesystem::remove_all(entry.path());
     writeBytes(dir / "1.dat", a + b + c + d);
-    test::FakeHost fresh(dir.path());
-    Form_Load(fresh, nativeFileSystem());
-    test::selectCategory(fresh, 1);
-    test::selectWebsite(fresh, 1);
+    test::FakeHost fresh;
+    DataFolder through(dir.path(), fs);
+    Form_Load(fresh, folder);
+    test::selectCategory(fresh, folder, 1);
+    test::selectWebsite(fresh, folder, 1);
     fresh.answerConfirm(true);
-    scwz_Click(fresh, fs);
+    scwz_Click(fresh, through);
   }
   // Once the next click has finished a change left pending.
-  bool oldOrNew() const {
-    { const FolderChange next(nativeFileSystem(), dir.path(), {}); }
+  bool oldOrNew() {
+    { const FolderChange next(folder, {}); }
     const std::string after = siteFileBytes(1);
     return after == a + b + c + d || after == a + c + d;
   }
@@ -187,7 +188,7 @@ TEST_F(DeleteWebsiteFaultTest, AFailedRenameLeavesTheOldFileAndTheNextClickFinis
   fs.failWhen([](const std::string& step) { return step == "replace ls.dat 1.dat"; });
   deleteSecondOfFour(fs);
   EXPECT_EQ(siteFileBytes(1), a + b + c + d);
-  test::selectCategory(host, 1);
+  test::selectCategory(host, folder, 1);
   EXPECT_EQ(siteFileBytes(1), a + c + d);
   EXPECT_EQ(host.items(ListBox::List2), (Names{"a", "c", "d"}));
   EXPECT_FALSE(std::filesystem::exists(dir / "ls.dat"));

@@ -30,7 +30,7 @@ class ModifyWebsiteTest : public test::WebsiteFixture {
   void modify(const std::string& name, const std::string& url) {
     host.answerInput(name);
     host.answerInput(url);
-    xgwz_Click(host, nativeFileSystem());
+    xgwz_Click(host, folder);
   }
 
   const std::string five = siteFileOf({"a", "b", "c", "d", "e"});
@@ -73,7 +73,7 @@ TEST_F(ModifyWebsiteTest, CancelAtEitherBoxChangesNoByteAndKeepsTheList) {
     const int rebuilds = host.rebuilds(ListBox::List2);
     if (answered == 1) host.answerInput("new");
     host.answerInput("");
-    xgwz_Click(host, nativeFileSystem());
+    xgwz_Click(host, folder);
     EXPECT_EQ(siteFileBytes(1), five);
     EXPECT_EQ(host.rebuilds(ListBox::List2), rebuilds);
     EXPECT_EQ(host.selectedIndex(ListBox::List2), 2);
@@ -120,13 +120,14 @@ TEST_F(ModifyWebsiteTest, AFailureOrACrashAtAnyStepLeavesTheOldOrTheNewRecordWho
   const std::string changed = five.substr(0, 500) + siteRecord("new", "http://new.cn") + five.substr(750);
   const auto scenario = [&](FileSystem& fs) {
     writeBytes(dir / "1.dat", five);
-    test::FakeHost fresh(dir.path());
-    Form_Load(fresh, nativeFileSystem());
-    test::selectCategory(fresh, 1);
-    test::selectWebsite(fresh, 2);
+    test::FakeHost fresh;
+    DataFolder through(dir.path(), fs);
+    Form_Load(fresh, folder);
+    test::selectCategory(fresh, folder, 1);
+    test::selectWebsite(fresh, folder, 2);
     fresh.answerInput("new");
     fresh.answerInput("http://new.cn");
-    xgwz_Click(fresh, fs);
+    xgwz_Click(fresh, through);
   };
   const auto check = [&] {
     const std::string after = siteFileBytes(1);

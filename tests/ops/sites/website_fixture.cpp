@@ -7,19 +7,19 @@
 
 namespace tarvola::test {
 
-void selectCategory(FakeHost& host, int position) {
+void selectCategory(FakeHost& host, DataFolder& folder, int position) {
   host.select(ListBox::List1, position);
-  List1_Click(host, nativeFileSystem());
+  List1_Click(host, folder);
 }
 
-void selectWebsite(FakeHost& host, int position) {
+void selectWebsite(FakeHost& host, DataFolder& folder, int position) {
   host.select(ListBox::List2, position);
-  List2_Click(host, nativeFileSystem());
+  List2_Click(host, folder);
 }
 
 void WebsiteFixture::SetUp() {
   writeBytes(dir / "wwww.dat", categoryFileOf({"A", "B", "C"}));
-  Form_Load(host, nativeFileSystem());
+  Form_Load(host, folder);
 }
 
 std::string WebsiteFixture::siteFileBytes(int position) const {
