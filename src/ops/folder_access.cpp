@@ -30,7 +30,7 @@ bool refuseWhileChangePending(Host& host, DataFolder& folder) {
 }
 
 void sayChangeFailed(Host& host, std::string_view file) {
-  host.setCaption("无法写入 " + std::string(file) + "，未做更改");
+  host.setCaption("无法写入“" + std::string(file) + "”，未做任何更改");
 }
 
 }  // namespace tarvola
