@@ -16,6 +16,10 @@ namespace tarvola {
 // trying again shortly.
 enum class FsStatus { ok, missing, exists, busy, failed };
 
+// A removal left the name free: removed, or nothing was there. A busy one is
+// not: the file stays while another program holds it.
+inline bool isRemoved(FsStatus removal) { return removal == FsStatus::ok || removal == FsStatus::missing; }
+
 // An open data file; closed when destroyed.
 class File {
  public:

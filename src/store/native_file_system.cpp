@@ -362,10 +362,10 @@ class NativeFileSystem final : public FileSystem {
     return FsStatus::ok;
   }
 
+  // Done only once on the disk: a power cut may undo a rename whose directory was not flushed.
   FsStatus replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
     if (::rename(from.c_str(), to.c_str()) != 0) return statusOfErrno();
-    syncDirectoryAt(to.parent_path());
-    return FsStatus::ok;
+    return syncDirectoryAt(to.parent_path()) ? FsStatus::ok : FsStatus::failed;
   }
 
   FsStatus lookUp(const std::filesystem::path& path) override {
