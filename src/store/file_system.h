@@ -74,7 +74,8 @@ class FileSystem {
   // Takes the exclusive lock of `lockFile`, made when missing, waiting up to
   // `patience` while another holder has it (another process, or another lock
   // of this one): then nullptr and `busy`. `failed` when no lock can be had
-  // there at all.
+  // there at all. On POSIX a directory can be locked itself, which no removal
+  // or replacement of its files takes away.
   virtual std::unique_ptr<Lock> lock(const std::filesystem::path& lockFile, std::chrono::milliseconds patience,
                                      FsStatus& status) = 0;
 };

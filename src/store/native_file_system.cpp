@@ -191,15 +191,17 @@ class NativeFileSystem final : public FileSystem {
   }
 
  private:
-  // A hidden file: it is no data of the user's.
+  // A hidden file: it is no data of the user's. Not shared for deletion: a
+  // lock file that a sync client removed or replaced while held would let
+  // another holder in, on a new file or, while the old one is still pending
+  // deletion, on none at all.
   static FsStatus tryLock(const std::filesystem::path& lockFile, std::unique_ptr<Lock>& held) {
-    HANDLE handle = CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
-                                FILE_ATTRIBUTE_HIDDEN, nullptr);
+    HANDLE handle = CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr);
     // A read-only medium still lets the lock be taken on a lock file that is there.
     if (handle == INVALID_HANDLE_VALUE)
-      handle = CreateFileW(lockFile.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                           nullptr, OPEN_EXISTING, 0, nullptr);
+      handle = CreateFileW(lockFile.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                           0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return FsStatus::failed;
     OVERLAPPED at{};
     at.OffsetHigh = kLockedByteHigh;

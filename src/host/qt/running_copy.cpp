@@ -1,6 +1,9 @@
 #include "host/qt/running_copy.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -73,17 +76,38 @@ HWND systemWindowOf(QWidget* window) {
   return reinterpret_cast<HWND>(window->winId());
 }
 
+#else
+
+// Which file a name stands for: device and inode.
+std::optional<std::pair<std::uint64_t, std::uint64_t>> identityOf(const std::filesystem::path& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+  return std::pair<std::uint64_t, std::uint64_t>(info.st_dev, info.st_ino);
+}
+
 #endif
+
+// Windows locks a byte of the lock file, which no other program can remove or
+// replace while this copy holds it open. Elsewhere the data directory itself is
+// locked: a sync client that removes or replaces the lock file takes nothing away.
+std::filesystem::path windowLockOf(const std::filesystem::path& dataDir) {
+#ifdef _WIN32
+  return windowLockFile(dataDir);
+#else
+  return dataDir;
+#endif
+}
 
 }  // namespace
 
 RunningCopy::RunningCopy(const std::filesystem::path& dataDir, FileSystem& fs)
     : fs_(fs), lockFile_(windowLockFile(dataDir)) {
   FsStatus status = FsStatus::ok;
-  lock_ = fs_.lock(lockFile_, std::chrono::milliseconds(0), status);
+  lock_ = fs_.lock(windowLockOf(dataDir), std::chrono::milliseconds(0), status);
   anotherCopyRuns_ = status == FsStatus::busy;
+  // Later starts would end without finding this copy: they run instead.
+  if (lock_ && !writeProcessId()) lock_.reset();
   if (!lock_) return;
-  writeProcessId();
 #ifndef _WIN32
   listenForLaterStarts();
 #endif
@@ -91,10 +115,10 @@ RunningCopy::RunningCopy(const std::filesystem::path& dataDir, FileSystem& fs)
 
 RunningCopy::~RunningCopy() = default;
 
-void RunningCopy::writeProcessId() const {
+bool RunningCopy::writeProcessId() const {
   const std::string id = std::to_string(QCoreApplication::applicationPid());
   std::unique_ptr<File> file = fs_.open(lockFile_, OpenMode::openOrCreate);
-  if (file && file->truncate(0)) file->writeAt(0, id);
+  return file && file->truncate(0) && file->writeAt(0, id);
 }
 
 void RunningCopy::serve(QWidget* mainWindow) {
@@ -118,9 +142,9 @@ bool RunningCopy::eventFilter(QObject* watched, QEvent* event) {
 void RunningCopy::letGo() {
 #ifdef _WIN32
   if (HWND window = systemWindowOf(mainWindow_)) RemovePropW(window, kMainWindowMark);
+#else
+  stopListening();
 #endif
-  delete listener_;
-  listener_ = nullptr;
   lock_.reset();
 }
 
@@ -152,9 +176,36 @@ void RunningCopy::bringOtherForward() const { ::utimensat(AT_FDCWD, lockFile_.c_
 
 // Watched from the start, so that a start while this copy loads is not missed.
 void RunningCopy::listenForLaterStarts() {
+  watchedFile_ = identityOf(lockFile_);
   auto* watcher = new QFileSystemWatcher({QFileInfo(lockFile_).filePath()}, this);
-  connect(watcher, &QFileSystemWatcher::fileChanged, this, &RunningCopy::bringForward);
+  connect(watcher, &QFileSystemWatcher::fileChanged, this, &RunningCopy::lockFileChanged);
   listener_ = watcher;
+}
+
+// Also called from the watcher's own signal: it goes once that is done.
+void RunningCopy::stopListening() {
+  if (listener_ == nullptr) return;
+  listener_->disconnect(this);
+  listener_->deleteLater();
+  listener_ = nullptr;
+}
+
+// A later start touches the lock file. The watcher follows a file, not its
+// name: a removed or replaced lock file is watched anew, made again if it is
+// gone. A replaced one keeps its content, so that two machines of one synced
+// folder don't send each other their process ids without end.
+void RunningCopy::lockFileChanged() {
+  const auto current = identityOf(lockFile_);
+  if (current && current == watchedFile_) {
+    bringForward();
+    return;
+  }
+  stopListening();
+  if (current || writeProcessId()) {
+    listenForLaterStarts();
+  } else {
+    letGo();
+  }
 }
 
 void RunningCopy::bringForward() {

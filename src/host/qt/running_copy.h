@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include <QObject>
 #include <QPointer>
@@ -20,7 +23,7 @@ class RunningCopy final : public QObject {
 
  public:
   // Takes the window lock of `dataDir` without waiting. Where no lock can be
-  // had (a read-only medium), every start runs.
+  // had, or no later start could find this copy (a read-only medium), every start runs.
   explicit RunningCopy(const std::filesystem::path& dataDir, FileSystem& fs = nativeFileSystem());
   ~RunningCopy() override;
   RunningCopy(const RunningCopy&) = delete;
@@ -37,12 +40,14 @@ class RunningCopy final : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void writeProcessId() const;
+  bool writeProcessId() const;
   void letGo();
 #ifdef _WIN32
   void markMainWindow() const;
 #else
   void listenForLaterStarts();
+  void stopListening();
+  void lockFileChanged();
   void bringForward();
 #endif
 
@@ -51,7 +56,11 @@ class RunningCopy final : public QObject {
   std::unique_ptr<Lock> lock_;
   bool anotherCopyRuns_ = false;
   QPointer<QWidget> mainWindow_;
+#ifndef _WIN32
   QObject* listener_ = nullptr;
+  // Device and inode of the lock file watched: a removed or replaced one is no longer it.
+  std::optional<std::pair<std::uint64_t, std::uint64_t>> watchedFile_;
+#endif
 };
 
 }  // namespace tarvola
