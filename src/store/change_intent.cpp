@@ -110,16 +110,22 @@ bool writeIntent(FileSystem& fs, const std::filesystem::path& dataDir, const std
   return writeComplete(fs, changeIntentFile(dataDir), changeRecordText(steps)) && fs.syncDirectory(dataDir);
 }
 
-// Carries out a step unless it has happened already.
-bool redo(FileSystem& fs, const std::filesystem::path& dataDir, const ChangeStep& step) {
+FsStatus carryOutStep(FileSystem& fs, const std::filesystem::path& dataDir, const ChangeStep& step) {
   const std::filesystem::path from = dataDir / pathFromUtf8(step.from);
   const std::filesystem::path to = dataDir / pathFromUtf8(step.to);
   switch (step.kind) {
-    case ChangeStep::Kind::replace: return fs.replace(from, to) != FsStatus::failed;
-    case ChangeStep::Kind::moveNoReplace: return fs.renameNoReplace(from, to) != FsStatus::failed;
-    case ChangeStep::Kind::remove: return fs.remove(from) != FsStatus::failed;
+    case ChangeStep::Kind::replace: return fs.replace(from, to);
+    case ChangeStep::Kind::moveNoReplace: return fs.renameNoReplace(from, to);
+    case ChangeStep::Kind::remove: return fs.remove(from);
   }
-  return false;
+  return FsStatus::failed;
+}
+
+// Carries out a step unless it has happened already. Not while another
+// program holds its file: the change stays pending, to be finished later.
+bool redo(FileSystem& fs, const std::filesystem::path& dataDir, const ChangeStep& step) {
+  const FsStatus status = carryOutStep(fs, dataDir, step);
+  return status != FsStatus::failed && status != FsStatus::busy;
 }
 
 bool carryOut(FileSystem& fs, const std::filesystem::path& dataDir, const std::vector<ChangeStep>& steps) {
@@ -132,7 +138,7 @@ bool carryOut(FileSystem& fs, const std::filesystem::path& dataDir, const std::v
 
 // No flush after: an intent that comes back after a cut is redone, and redoing finds nothing left to do.
 bool removeIntent(FileSystem& fs, const std::filesystem::path& dataDir) {
-  return fs.remove(changeIntentFile(dataDir)) != FsStatus::failed;
+  return isRemoved(fs.remove(changeIntentFile(dataDir)));
 }
 
 }  // namespace

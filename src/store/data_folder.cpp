@@ -109,11 +109,23 @@ bool DataFolder::writeOtherFile(const std::filesystem::path& file, std::string_v
 }
 
 HeldLock DataFolder::lockForWindow(std::string_view owner, FsStatus& status) const {
-  HeldLock lock(fs_.lock(windowLockPath(), std::chrono::milliseconds(0), status).release());
-  if (!lock) return lock;
-  std::unique_ptr<File> file = fs_.open(windowLockPath(), OpenMode::openOrCreate);
-  if (file && file->truncate(0)) file->writeAt(0, owner);
+#ifdef _WIN32
+  const std::filesystem::path locked = windowLockPath();
+#else
+  const std::filesystem::path& locked = path_;
+#endif
+  HeldLock lock(fs_.lock(locked, std::chrono::milliseconds(0), status).release());
+  // A later start could never find this copy: it runs instead.
+  if (lock && !writeWindowOwner(owner)) {
+    lock.reset();
+    status = FsStatus::failed;
+  }
   return lock;
+}
+
+bool DataFolder::writeWindowOwner(std::string_view owner) const {
+  std::unique_ptr<File> file = fs_.open(windowLockPath(), OpenMode::openOrCreate);
+  return file && file->truncate(0) && file->writeAt(0, owner);
 }
 
 std::string DataFolder::windowOwner() const {

@@ -63,9 +63,15 @@ class DataFolder {
   bool writeOtherFile(const std::filesystem::path& file, std::string_view content) const;
 
   // The running window's lock, taken without waiting, with `owner` written
-  // into it for a later start to find: nullptr and busy while another copy
-  // holds it, failed where no lock can be had (a read-only medium).
+  // into the window's lock file for a later start to find: nullptr and busy
+  // while another copy holds it, failed where no lock can be had or the owner
+  // can't be written (a read-only medium). On Windows the lock file itself is
+  // locked, which no other program can remove while it is held; elsewhere the
+  // folder is, so that a sync client that removes or replaces the lock file
+  // takes nothing away.
   HeldLock lockForWindow(std::string_view owner, FsStatus& status) const;
+  // Writes the owner into the window's lock file again (one made anew).
+  bool writeWindowOwner(std::string_view owner) const;
   // What the holder of the window lock wrote into it.
   std::string windowOwner() const;
   std::filesystem::path windowLockPath() const;

@@ -11,6 +11,10 @@
 
 namespace tarvola {
 
+// A removal left the name free: removed, or nothing was there. A busy one is
+// not: the file stays while another program holds it.
+inline bool isRemoved(FsStatus removal) { return removal == FsStatus::ok || removal == FsStatus::missing; }
+
 // An open data file; closed when destroyed.
 class File {
  public:
@@ -65,7 +69,8 @@ class FileSystem {
   // Takes the exclusive lock of `lockFile`, made when missing, waiting up to
   // `patience` while another holder has it (another process, or another lock
   // of this one): then nullptr and `busy`. `failed` when no lock can be had
-  // there at all.
+  // there at all. On POSIX a directory can be locked itself, which no removal
+  // or replacement of its files takes away.
   virtual std::unique_ptr<Lock> lock(const std::filesystem::path& lockFile, std::chrono::milliseconds patience,
                                      FsStatus& status) = 0;
 };

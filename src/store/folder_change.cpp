@@ -1,7 +1,5 @@
 #include "store/folder_change.h"
 
-#include <algorithm>
-
 #include "store/atomic_rewrite.h"
 #include "store/data_files.h"
 #include "store/file_system.h"
@@ -27,15 +25,17 @@ FolderChange::FolderChange(DataFolder& folder, std::chrono::milliseconds patienc
 
 FolderChange::~FolderChange() {
   if (committed_) return;
-  // The latest first: what can't go stays numbered from 0, to be found next time.
-  std::for_each(temporaries_.rbegin(), temporaries_.rend(), [this](const std::string& temp) { fs_.remove(pathOf(temp)); });
+  // The latest first, stopping at one that stays: what is left is numbered from 0, to be found next time.
+  for (auto temp = temporaries_.rbegin(); temp != temporaries_.rend(); ++temp) {
+    if (!isRemoved(fs_.remove(pathOf(*temp)))) return;
+  }
 }
 
 // Written in order from 0 and removed from the last: those left are numbered from 0.
 void FolderChange::removeLeftTemporaries() {
   int count = 0;
   while (count < kFreeNameTries && fs_.lookUp(pathOf(changeTemporaryName(count))) == FsStatus::ok) ++count;
-  while (count > 0) fs_.remove(pathOf(changeTemporaryName(--count)));
+  while (count > 0 && isRemoved(fs_.remove(pathOf(changeTemporaryName(count - 1))))) --count;
 }
 
 std::optional<std::string> FolderChange::readToRewrite(std::string_view name, std::size_t recordLength) {

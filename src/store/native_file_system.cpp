@@ -191,15 +191,17 @@ class NativeFileSystem final : public FileSystem {
   }
 
  private:
-  // A hidden file: it is no data of the user's.
+  // A hidden file: it is no data of the user's. Not shared for deletion: a
+  // lock file that a sync client removed or replaced while held would let
+  // another holder in, on a new file or, while the old one is still pending
+  // deletion, on none at all.
   static FsStatus tryLock(const std::filesystem::path& lockFile, std::unique_ptr<Lock>& held) {
-    HANDLE handle = CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
-                                FILE_ATTRIBUTE_HIDDEN, nullptr);
+    HANDLE handle = CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr);
     // A read-only medium still lets the lock be taken on a lock file that is there.
     if (handle == INVALID_HANDLE_VALUE)
-      handle = CreateFileW(lockFile.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                           nullptr, OPEN_EXISTING, 0, nullptr);
+      handle = CreateFileW(lockFile.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                           0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return FsStatus::failed;
     OVERLAPPED at{};
     at.OffsetHigh = kLockedByteHigh;
@@ -362,10 +364,10 @@ class NativeFileSystem final : public FileSystem {
     return FsStatus::ok;
   }
 
+  // Done only once on the disk: a power cut may undo a rename whose directory was not flushed.
   FsStatus replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
     if (::rename(from.c_str(), to.c_str()) != 0) return statusOfErrno();
-    syncDirectoryAt(to.parent_path());
-    return FsStatus::ok;
+    return syncDirectoryAt(to.parent_path()) ? FsStatus::ok : FsStatus::failed;
   }
 
   FsStatus lookUp(const std::filesystem::path& path) override {

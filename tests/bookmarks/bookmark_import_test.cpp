@@ -157,7 +157,7 @@ TEST_F(BookmarkImportTest, AFailedWriteChangesNothing) {
   test::writeBytes(categoryFile(dir.path()), categoriesOf({"书签工具栏"}));
   const std::string before = collectionListing(dir.path());
   test::FaultyFileSystem fs;
-  fs.failWhen([](const std::string& step) { return step.find("chg-1.tmp") != std::string::npos; });
+  fs.failWhen([](const std::string& step) { return step == "open chg-1.tmp"; });
   EXPECT_EQ(importBookmarks(test::Folder(dir.path(), fs), fixtureBytes("firefox-nested-folders.html")).status, Status::writeFailed);
   EXPECT_EQ(collectionListing(dir.path()), before);
   for (const auto& entry : std::filesystem::directory_iterator(dir.path()))

@@ -195,10 +195,11 @@ class FaultHarness : public ::testing::TestWithParam<Operation> {
 };
 
 TEST_P(FaultHarness, AKillOrAFailureAtAnyStepLeavesTheOldOrTheNewState) {
-  for (const FaultyFileSystem::Fault fault : {FaultyFileSystem::Fault::crash, FaultyFileSystem::Fault::fail}) {
+  using Fault = FaultyFileSystem::Fault;
+  for (const Fault fault : {Fault::crash, Fault::fail, Fault::busy}) {
     for (int step = 1; step <= steps; ++step) {
-      SCOPED_TRACE(testing::Message() << (fault == FaultyFileSystem::Fault::crash ? "kill" : "failure") << " at step "
-                                      << step);
+      SCOPED_TRACE(testing::Message() << (fault == Fault::crash ? "kill" : fault == Fault::busy ? "busy" : "failure")
+                                      << " at step " << step);
       FaultyFileSystem fs;
       fs.faultAt(step, fault);
       runOn(GetParam().before, fs);

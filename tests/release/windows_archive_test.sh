@@ -22,16 +22,47 @@ unzip -q "$release/Tarvola-$version-win64.zip" -d "$unpacked"
 folder=$unpacked/Tarvola-$version
 [[ $(head -c 3 "$folder/使用说明.txt") == $'\xef\xbb\xbf' ]] || fail "the notes have no byte-order mark"
 grep -q "Tarvola $version" "$folder/使用说明.txt" || fail "the notes don't name version $version"
-[[ -s $folder/许可证与声明/Qt/LGPL-3.0-only.txt ]] || fail "Qt's licence is missing"
+
+# Every licence text of what is linked in, with words that only it holds, and
+# what the notices call it by.
+legal=$folder/许可证与声明
+notices=$legal/说明.txt
+[[ -s $notices ]] || fail "the notices are missing"
+while IFS='|' read -r text words name; do
+  [[ -s $legal/$text ]] || fail "the licence text $text is missing or empty"
+  grep -qF "$words" "$legal/$text" || fail "$text lacks \"$words\""
+  grep -qwF "$name" "$notices" || fail "the notices don't name $name"
+done <<'LICENCES'
+Tarvola-GPL-3.0.txt|GNU GENERAL PUBLIC LICENSE|Tarvola-GPL-3.0.txt
+Qt/LGPL-3.0-only.txt|GNU LESSER GENERAL PUBLIC LICENSE|LGPL-3.0-only.txt
+Qt/GPL-3.0-only.txt|GNU GENERAL PUBLIC LICENSE|GPL-3.0-only.txt
+Qt/third-party.txt|qt_attribution.json|third-party.txt
+libxml2/Copyright.txt|Daniel Veillard|libxml2
+libxml2/debian-copyright.txt|Upstream-Name: libxml2|libxml2
+MinGW-w64/copyright.txt|mingw-w64-crt|MinGW-w64
+MinGW-w64/copyright.txt|winpthreads|winpthreads
+GCC/copyright.txt|GCC RUNTIME LIBRARY EXCEPTION|GCC Runtime Library Exception
+LICENCES
+# Each text that Qt's index of third-party code names, and each part of the folder in the notices.
+third_party=$(grep -o 'third-party/[^, ]*\.txt' "$legal/Qt/third-party.txt") || fail "Qt's index names no licence text"
+for text in $third_party; do
+  [[ -s $legal/Qt/$text ]] || fail "Qt's $text is missing or empty"
+done
+for part in "$legal"/*; do
+  [[ $part == "$notices" ]] || grep -qF "${part##*/}" "$notices" || fail "the notices don't name ${part##*/}"
+done
 
 # Only DLLs that Windows itself has: every import is in a fresh system folder
 # or an API set, which Windows' loader resolves, and none is a compiler's runtime.
 for exe in tarvola.exe tarvola-bookmarks.exe; do
-  x86_64-w64-mingw32-objdump -p "$folder/$exe" | sed -n 's/^\s*DLL Name: //p' | while read -r dll; do
+  dlls=$(x86_64-w64-mingw32-objdump -p "$folder/$exe" | sed -n 's/^\s*DLL Name: //p') || fail "objdump can't read $exe"
+  # Every Windows program imports KERNEL32.dll: without it the listing went wrong, and so would every check below.
+  grep -qix 'kernel32\.dll' <<<"$dlls" || fail "no import of KERNEL32.dll listed for $exe"
+  while read -r dll; do
     [[ ${dll,,} == api-ms-win-* || -n $(find "$WINEPREFIX/drive_c/windows/system32" -maxdepth 1 -iname "$dll") ]] ||
       fail "$exe imports $dll, which Windows lacks"
     [[ ! ${dll,,} =~ ^(lib|qt|msvcp|vcruntime|msvcr[0-9]) ]] || fail "$exe imports the runtime $dll"
-  done
+  done <<<"$dlls"
 done
 
 wine "$folder/tarvola.exe" >/dev/null 2>&1 &

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "store/atomic_rewrite.h"
+#include "store/temporary_file.h"
 #include "support/faulty_file_system.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
@@ -52,6 +53,12 @@ TEST_F(AtomicRewriteTest, AFailureAtAnyStepLeavesTheOldFileWholeAndNoTemporaryFi
     EXPECT_EQ(readBytes(dir / "wwww.dat"), old);
     EXPECT_FALSE(std::filesystem::exists(dir / "kl.dat"));
   }
+}
+
+TEST_F(AtomicRewriteTest, ATemporaryFileThatAnotherProgramHoldsIsNotCleared) {
+  FaultyFileSystem fs;
+  fs.busyWhen(1, [](const std::string& step) { return step == "remove kl.dat"; });
+  EXPECT_FALSE(clearTemporaryFile(fs, dir / "kl.dat"));
 }
 
 TEST_F(AtomicRewriteTest, ACrashAtAnyStepLeavesTheOldOrTheNewFileWhole) {

@@ -7,6 +7,11 @@
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 namespace tarvola {
 namespace {
 
@@ -58,6 +63,22 @@ TEST_F(FileSystemTest, ReplacePutsTheNewFileOverTheOld) {
   EXPECT_EQ(readBytes(dir / "wwww.dat"), "new");
   EXPECT_FALSE(std::filesystem::exists(dir / "kl.dat"));
 }
+
+#ifndef _WIN32
+// With no file descriptor left the directory can't be opened for its flush; the rename needs none.
+TEST_F(FileSystemTest, AReplaceWhoseDirectoryIsNotFlushedFails) {
+  writeBytes(dir / "kl.dat", "new");
+  const int lowestFree = ::dup(STDERR_FILENO);
+  ::close(lowestFree);
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+  const rlimit none{static_cast<rlim_t>(lowestFree), saved.rlim_max};
+  ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &none), 0);
+  const FsStatus status = fs.replace(dir / "kl.dat", dir / "wwww.dat");
+  ::setrlimit(RLIMIT_NOFILE, &saved);
+  EXPECT_EQ(status, FsStatus::failed);
+}
+#endif
 
 TEST_F(FileSystemTest, RemovesAFileRightAfterItsHandleWasClosed) {
   { ASSERT_TRUE(fs.open(dir / "0.dat", OpenMode::openOrCreate)); }

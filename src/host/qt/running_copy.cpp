@@ -1,6 +1,9 @@
 #include "host/qt/running_copy.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -10,6 +13,7 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include <array>
 #include <charconv>
 #include <chrono>
 #include <thread>
@@ -69,13 +73,24 @@ HWND systemWindowOf(QWidget* window) {
   return reinterpret_cast<HWND>(window->winId());
 }
 
+#else
+
+// Which file a name stands for: device and inode.
+std::optional<std::pair<std::uint64_t, std::uint64_t>> identityOf(const std::filesystem::path& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+  return std::pair<std::uint64_t, std::uint64_t>(info.st_dev, info.st_ino);
+}
+
 #endif
+
+std::string ownProcessId() { return std::to_string(QCoreApplication::applicationPid()); }
 
 }  // namespace
 
 RunningCopy::RunningCopy(const DataFolder& folder) : folder_(folder), lockFile_(folder.windowLockPath()) {
   FsStatus status = FsStatus::ok;
-  lock_ = folder_.lockForWindow(std::to_string(QCoreApplication::applicationPid()), status);
+  lock_ = folder_.lockForWindow(ownProcessId(), status);
   anotherCopyRuns_ = status == FsStatus::busy;
   if (!lock_) return;
 #ifndef _WIN32
@@ -106,9 +121,9 @@ bool RunningCopy::eventFilter(QObject* watched, QEvent* event) {
 void RunningCopy::letGo() {
 #ifdef _WIN32
   if (HWND window = systemWindowOf(mainWindow_)) RemovePropW(window, kMainWindowMark);
+#else
+  stopListening();
 #endif
-  delete listener_;
-  listener_ = nullptr;
   lock_.reset();
 }
 
@@ -140,9 +155,36 @@ void RunningCopy::bringOtherForward() const { ::utimensat(AT_FDCWD, lockFile_.c_
 
 // Watched from the start, so that a start while this copy loads is not missed.
 void RunningCopy::listenForLaterStarts() {
+  watchedFile_ = identityOf(lockFile_);
   auto* watcher = new QFileSystemWatcher({QFileInfo(lockFile_).filePath()}, this);
-  connect(watcher, &QFileSystemWatcher::fileChanged, this, &RunningCopy::bringForward);
+  connect(watcher, &QFileSystemWatcher::fileChanged, this, &RunningCopy::lockFileChanged);
   listener_ = watcher;
+}
+
+// Also called from the watcher's own signal: it goes once that is done.
+void RunningCopy::stopListening() {
+  if (listener_ == nullptr) return;
+  listener_->disconnect(this);
+  listener_->deleteLater();
+  listener_ = nullptr;
+}
+
+// A later start touches the lock file. The watcher follows a file, not its
+// name: a removed or replaced lock file is watched anew, made again if it is
+// gone. A replaced one keeps its content, so that two machines of one synced
+// folder don't send each other their process ids without end.
+void RunningCopy::lockFileChanged() {
+  const auto current = identityOf(lockFile_);
+  if (current && current == watchedFile_) {
+    bringForward();
+    return;
+  }
+  stopListening();
+  if (current || folder_.writeWindowOwner(ownProcessId())) {
+    listenForLaterStarts();
+  } else {
+    letGo();
+  }
 }
 
 void RunningCopy::bringForward() {

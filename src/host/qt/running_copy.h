@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <utility>
 
 #include <QObject>
 #include <QPointer>
@@ -19,7 +22,7 @@ class RunningCopy final : public QObject {
 
  public:
   // Takes the window lock of `dataDir` without waiting. Where no lock can be
-  // had (a read-only medium), every start runs.
+  // had, or no later start could find this copy (a read-only medium), every start runs.
   explicit RunningCopy(const DataFolder& folder);
   ~RunningCopy() override;
   RunningCopy(const RunningCopy&) = delete;
@@ -41,6 +44,8 @@ class RunningCopy final : public QObject {
   void markMainWindow() const;
 #else
   void listenForLaterStarts();
+  void stopListening();
+  void lockFileChanged();
   void bringForward();
 #endif
 
@@ -49,7 +54,11 @@ class RunningCopy final : public QObject {
   HeldLock lock_;
   bool anotherCopyRuns_ = false;
   QPointer<QWidget> mainWindow_;
+#ifndef _WIN32
   QObject* listener_ = nullptr;
+  // Device and inode of the lock file watched: a removed or replaced one is no longer it.
+  std::optional<std::pair<std::uint64_t, std::uint64_t>> watchedFile_;
+#endif
 };
 
 }  // namespace tarvola
