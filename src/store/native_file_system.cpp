@@ -144,7 +144,12 @@ class NativeFileSystem final : public FileSystem {
     const DWORD disposition = mode == OpenMode::openOrCreate ? OPEN_ALWAYS
                               : mode == OpenMode::truncate   ? CREATE_ALWAYS
                                                              : OPEN_EXISTING;
-    const DWORD access = mode == OpenMode::readOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+    // An existing file opened to be changed is one a change will replace: with
+    // the right to delete it, a holder that would refuse the replace refuses
+    // the open, before anything is written.
+    const DWORD access = mode == OpenMode::readOnly ? GENERIC_READ
+                         : mode == OpenMode::existing ? GENERIC_READ | GENERIC_WRITE | DELETE
+                                                      : GENERIC_READ | GENERIC_WRITE;
     HANDLE handle = CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, disposition,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     status = statusOf(handle != INVALID_HANDLE_VALUE, &path);
@@ -168,7 +173,14 @@ class NativeFileSystem final : public FileSystem {
   }
 
   // A source held without delete sharing is a sharing violation; access denied is the target's.
+  // The new file keeps the attributes of the one it replaces (hidden, say).
   FsStatus replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    const DWORD old = GetFileAttributesW(to.c_str());
+    if (old != INVALID_FILE_ATTRIBUTES && (old & kKept) != 0) {
+      const DWORD fresh = GetFileAttributesW(from.c_str());
+      if (fresh != INVALID_FILE_ATTRIBUTES) SetFileAttributesW(from.c_str(), (fresh & ~kKept) | (old & kKept));
+    }
     return statusOf(MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH), &to);
   }
 
@@ -365,7 +377,10 @@ class NativeFileSystem final : public FileSystem {
   }
 
   // Done only once on the disk: a power cut may undo a rename whose directory was not flushed.
+  // The new file keeps the permissions of the one it replaces.
   FsStatus replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
+    struct stat old {};
+    if (::stat(to.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::chmod(from.c_str(), old.st_mode & 07777);
     if (::rename(from.c_str(), to.c_str()) != 0) return statusOfErrno();
     return syncDirectoryAt(to.parent_path()) ? FsStatus::ok : FsStatus::failed;
   }

@@ -56,11 +56,18 @@ TEST_F(FileSystemTest, TellsAMissingFileFromOtherFailures) {
   EXPECT_EQ(fs.remove(dir / "8.dat"), FsStatus::failed);
 }
 
-TEST_F(FileSystemTest, ReplacePutsTheNewFileOverTheOld) {
+TEST_F(FileSystemTest, ReplacePutsTheNewFileOverTheOldWithItsPermissions) {
+  using std::filesystem::perms;
   writeBytes(dir / "kl.dat", "new");
   writeBytes(dir / "wwww.dat", "old");
+#ifndef _WIN32
+  // Windows refuses to replace a read-only file.
+  std::filesystem::permissions(dir / "wwww.dat", perms::owner_read | perms::group_read);
+#endif
+  const perms old = std::filesystem::status(dir / "wwww.dat").permissions();
   EXPECT_EQ(fs.replace(dir / "kl.dat", dir / "wwww.dat"), FsStatus::ok);
   EXPECT_EQ(readBytes(dir / "wwww.dat"), "new");
+  EXPECT_EQ(std::filesystem::status(dir / "wwww.dat").permissions(), old);
   EXPECT_FALSE(std::filesystem::exists(dir / "kl.dat"));
 }
 
