@@ -19,10 +19,13 @@ Status importUnder(FolderChange& change, const BookmarkTree& tree, const Progres
   const std::optional<Categories> categories = readCategories(change);
   if (!categories) return Status::readFailed;
   outcome.plan = planImport(categories->shown, tree, progress);
-  StagedAdditions staged = stageAdditions(change, *categories, outcome.plan);
+  StagedAdditions staged = stageAdditions(change, *categories, outcome.plan, SitesAlreadyThere::leftOut);
+  const auto status = commitAdditions<Status>(staged, change);
   outcome.file = std::move(staged.file);
   outcome.keptOrphans = std::move(staged.keptOrphans);
-  return commitAdditions<Status>(staged.status, change);
+  outcome.addedSites = staged.addedSites;
+  outcome.alreadyThere = staged.alreadyThere;
+  return status;
 }
 
 }  // namespace

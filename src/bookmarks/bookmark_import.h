@@ -28,6 +28,8 @@ struct ImportOutcome {
   UnreadableFile unreadable{};
   std::string file;  // the data file that failed
   ImportPlan plan;
+  std::size_t addedSites = 0;    // what the change added
+  std::size_t alreadyThere = 0;  // left out: their category held them already
   // Site files that lay at the place of a new category without belonging to one: kept under a new name.
   std::vector<std::pair<std::string, std::string>> keptOrphans;
 };

@@ -42,7 +42,15 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& argu
       line.words.push_back(word);
     }
   }
+  // An empty name names no folder.
+  if (line.dataDir && line.dataDir->empty()) return std::nullopt;
   return line;
+}
+
+// `import` or `export` without a name, or with an empty one: then no file is named.
+bool lacksFileName(const std::vector<std::string>& words) {
+  const bool moves = !words.empty() && (words[0] == "import" || words[0] == "export");
+  return moves && (words.size() == 1 || (words.size() == 2 && words[1].empty()));
 }
 
 int runImport(DataFolder& folder, const std::string& file, CommandOutput& output) {
@@ -102,7 +110,7 @@ std::optional<Action> actionOf(const std::vector<std::string>& words) {
   }
   if (words.size() == 2 && words[0] == "import") return Action{Kind::import, words[1], {}};
   if (words.size() == 2 && words[0] == "export") return Action{Kind::exportTo, words[1], {}};
-  if (words.size() == 1) return Action{Kind::import, words[0], {}};
+  if (words.size() == 1 && !words[0].empty()) return Action{Kind::import, words[0], {}};
   return std::nullopt;
 }
 
@@ -126,7 +134,7 @@ int runCommand(const std::vector<std::string>& arguments, const std::filesystem:
     output.report(helpText(), false);
     return 0;
   }
-  if (line && line->words.size() == 1 && (line->words[0] == "import" || line->words[0] == "export")) {
+  if (line && lacksFileName(line->words)) {
     output.report("命令 " + line->words[0] + " 后面缺少书签文件的名字。\n\n" + helpText(), true);
     return kBadCommandLine;
   }

@@ -30,25 +30,38 @@ bool holdsTooManyRecords(std::string_view records, std::size_t recordLength) {
   return records.size() / recordLength > kMaxListEntries;
 }
 
+// A category's websites with `sites` appended, counted; those it holds already left out when they are to be.
+void appendSites(std::string& content, std::string_view sites, SitesAlreadyThere already, StagedAdditions& staged) {
+  const std::size_t before = content.size();
+  if (already == SitesAlreadyThere::leftOut) {
+    staged.alreadyThere += appendSitesNotThere(content, sites);
+  } else {
+    content += sites;
+  }
+  staged.addedSites += (content.size() - before) / SiteRecord::kLength;
+}
+
 Status plannedFiles(FolderChange& change, const Categories& categories, const Additions& additions,
-                    std::map<std::string, std::string>& files, std::string& failed) {
+                    SitesAlreadyThere already, std::map<std::string, std::string>& files, StagedAdditions& staged) {
   const int existing = static_cast<int>(categories.shown.size());
   for (const auto& [position, records] : additions.appendedSites) {
     const std::string name = siteFileName(position);
-    failed = name;
+    staged.file = name;
     std::optional<std::string> content =
         position < existing ? recordsToExtend(change, name, SiteRecord::kLength) : std::string();
     if (!content) return Status::readFailed;
-    *content += records;
+    const std::size_t before = content->size();
+    appendSites(*content, records, already, staged);
+    if (content->size() == before) continue;
     if (holdsTooManyRecords(*content, SiteRecord::kLength)) return Status::tooMany;
     files[name] = std::move(*content);
   }
   if (additions.newCategories.empty()) return Status::staged;
-  failed = kCategoryFileName;
+  staged.file = kCategoryFileName;
   std::string content = categories.records;
   for (const CategoryRecord& record : additions.newCategories) content += record.bytes();
   if (holdsTooManyRecords(content, CategoryRecord::kLength)) return Status::tooMany;
-  files[failed] = std::move(content);
+  files[staged.file] = std::move(content);
   return Status::staged;
 }
 
@@ -63,10 +76,11 @@ std::optional<Categories> readCategories(FolderChange& change) {
   return categories;
 }
 
-StagedAdditions stageAdditions(FolderChange& change, const Categories& categories, const Additions& additions) {
+StagedAdditions stageAdditions(FolderChange& change, const Categories& categories, const Additions& additions,
+                               SitesAlreadyThere sitesAlreadyThere) {
   StagedAdditions staged;
   std::map<std::string, std::string> files;
-  staged.status = plannedFiles(change, categories, additions, files, staged.file);
+  staged.status = plannedFiles(change, categories, additions, sitesAlreadyThere, files, staged);
   if (staged.status != Status::staged) return staged;
   // A new category's place may hold a site file that belongs to no category:
   // it must neither show under the new category nor be lost.

@@ -80,7 +80,6 @@ ImportPlan planImport(const std::vector<std::string>& shownCategories, const Boo
     const int position = link.folder == Bookmark::kOutsideFolders ? categories.positionOf(kUnfiledCategory)
                                                                   : folderPositions[static_cast<std::size_t>(link.folder)];
     plan.appendedSites[position] += SiteRecord::with(title.empty() ? address : title, address).bytes();
-    ++plan.addedSites;
   }
   placeFoldersUpTo(tree.folders.size());
   if (progress) progress(tree.links.size(), tree.links.size());

@@ -21,7 +21,6 @@ struct SkippedBookmark {
 
 // What an import adds to a collection, and what it leaves out.
 struct ImportPlan : Additions {
-  std::size_t addedSites = 0;
   std::vector<SkippedBookmark> skipped;
 };
 

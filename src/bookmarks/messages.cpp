@@ -14,6 +14,22 @@ constexpr std::size_t kListedSkips = 10;
 
 std::string quoted(const std::string& text) { return "“" + text + "”"; }
 
+// A file of the data folder by its name; the folder itself where no one file is to blame.
+std::string dataFile(const std::string& file) { return file.empty() ? "数据目录里的文件" : "数据文件" + quoted(file); }
+
+std::string readFailedReport(const std::string& file) {
+  return "无法读取或更改" + dataFile(file) + "，未做任何更改。\n";
+}
+
+std::string writeFailedReport(const std::string& file) {
+  return "无法在数据目录里写入" + dataFile(file) + "的新内容，未做任何更改。\n";
+}
+
+// `after`: 导入 or 恢复.
+std::string tooManyReport(const std::string& after, const std::string& file) {
+  return after + "后" + dataFile(file) + "将超过 32767 条记录，程序无法全部显示，未做任何更改。\n";
+}
+
 std::string tooLargeReport(const std::string& file) { return "书签文件" + quoted(file) + "太大（超过 512 MB），未做任何更改。"; }
 
 constexpr const char* kFolderBusy = "另一个程序（Tarvola 或本程序）正在更改这个数据目录，等了 30 秒仍未结束，";
@@ -57,7 +73,9 @@ std::string skipsOf(const std::vector<SkippedBookmark>& skipped, SkippedBookmark
 std::string doneReport(const ImportOutcome& outcome, const std::string& file) {
   const ImportPlan& plan = outcome.plan;
   std::string text = "已从" + quoted(file) + "导入：新增分类 " + std::to_string(plan.newCategories.size()) +
-                     " 个，新增网站 " + std::to_string(plan.addedSites) + " 个。\n";
+                     " 个，新增网站 " + std::to_string(outcome.addedSites) + " 个。\n";
+  if (outcome.alreadyThere > 0)
+    text += "分类里已有的网站 " + std::to_string(outcome.alreadyThere) + " 个没有重复导入。\n";
   if (!plan.skipped.empty()) {
     text += "跳过 " + std::to_string(plan.skipped.size()) + " 个书签：\n";
     text += skipsOf(plan.skipped, SkippedBookmark::Reason::notWebAddress, "地址不是 http、https 或 ftp 网址");
@@ -104,9 +122,9 @@ std::string problemReport(DeletedOutcome::Status status, const std::string& file
       return "“已删除的收藏.html”已损坏或不是本程序写的，未做任何更改。下次删除时它会被改名保留。\n";
     case Status::busy: return std::string(kFolderBusy) + "未做任何更改。\n";
     case Status::pendingChange: return "数据目录里有一次没有完成的更改，现在也无法完成它，未做任何更改。\n";
-    case Status::readFailed: return "无法读取或更改数据文件 " + file + "，未做任何更改。\n";
-    case Status::tooMany: return "恢复后 " + file + " 将超过 32767 条记录，程序无法全部显示，未做任何更改。\n";
-    case Status::writeFailed: return "无法在数据目录里写入 " + file + " 的新内容，未做任何更改。\n";
+    case Status::readFailed: return readFailedReport(file);
+    case Status::tooMany: return tooManyReport("恢复", file);
+    case Status::writeFailed: return writeFailedReport(file);
     case Status::unfinished: return "恢复没能全部写完。下次启动 Tarvola 或本程序时会自动把它完成。\n";
   }
   return {};
@@ -126,8 +144,9 @@ std::string helpText() {
          "          每个书签成为一个网站；不在文件夹里的书签放进分类“未分类”。\n"
          "  export  把全部收藏写成浏览器可以导入的书签文件（HTML，UTF-8）。\n"
          "  只给出一个文件时就是导入：在 Windows 资源管理器里把书签文件拖到本程序上即可。\n"
-         "  deleted 列出删除过的分类和网站，最新的在前，带编号。它们保存在数据目录的\n"
-         "          “已删除的收藏.html”里，任何浏览器也都能导入这个文件。\n"
+         "  deleted 列出删除过的分类和网站，最新的在前，带编号；以后的删除不改变已有的\n"
+         "          编号。它们保存在数据目录的“已删除的收藏.html”里，任何浏览器也都能\n"
+         "          导入这个文件。\n"
          "  restore 恢复这个编号的删除；不给编号就全部恢复。分类回到列表末尾，\n"
          "          单独删除的网站回到同名分类的末尾。把“已删除的收藏.html”拖到\n"
          "          本程序上也会全部恢复。\n"
@@ -144,10 +163,9 @@ std::string importReport(const ImportOutcome& outcome, const std::string& file) 
     case Status::unreadable: return unreadableReport(outcome.unreadable, file) + "\n";
     case Status::busy: return std::string(kFolderBusy) + "未做任何更改。\n";
     case Status::pendingChange: return "数据目录里有一次没有完成的更改，现在也无法完成它，未做任何更改。\n";
-    case Status::readFailed: return "无法读取或更改数据文件 " + outcome.file + "，未做任何更改。\n";
-    case Status::tooMany:
-      return "导入后 " + outcome.file + " 将超过 32767 条记录，程序无法全部显示，未做任何更改。\n";
-    case Status::writeFailed: return "无法在数据目录里写入 " + outcome.file + " 的新内容，未做任何更改。\n";
+    case Status::readFailed: return readFailedReport(outcome.file);
+    case Status::tooMany: return tooManyReport("导入", outcome.file);
+    case Status::writeFailed: return writeFailedReport(outcome.file);
     case Status::unfinished: return "导入没能全部写完。下次启动 Tarvola 或本程序时会自动把它完成。\n";
   }
   return {};
@@ -163,7 +181,7 @@ std::string exportReport(const ExportOutcome& outcome, const std::string& file) 
       return quoted(file) + "是数据目录里 Tarvola 自己的文件，不能把书签导出到它上面；它没有改变，没有导出。\n";
     case Status::busy: return std::string(kFolderBusy) + "没有导出。\n";
     case Status::pendingChange: return "数据目录里有一次没有完成的更改，现在也无法完成它，没有导出。\n";
-    case Status::readFailed: return "无法读取数据文件 " + outcome.file + "，没有导出。\n";
+    case Status::readFailed: return "无法读取" + dataFile(outcome.file) + "，没有导出。\n";
     case Status::writeFailed: return "无法写入" + quoted(file) + "，原有的文件没有改变。\n";
   }
   return {};
@@ -181,24 +199,18 @@ std::string outOfMemoryReport(bool unfinished) {
 std::string deletedListing(const DeletedOutcome& outcome) {
   if (outcome.status != DeletedOutcome::Status::done) return problemReport(outcome.status, outcome.file);
   std::string text = "已删除的收藏，最新的在前：\n";
-  for (std::size_t i = 0; i < outcome.deletions.size(); ++i) {
-    std::string number = std::to_string(i + 1);
-    text += std::string(number.size() < 4 ? 4 - number.size() : 0, ' ') + number + "  " +
-            deletionText(outcome.deletions[i]);
+  for (const Deletion& deletion : outcome.deletions) {
+    const std::string number = std::to_string(deletion.number);
+    text += std::string(number.size() < 4 ? 4 - number.size() : 0, ' ') + number + "  " + deletionText(deletion);
   }
   return text + "恢复其中一次：tarvola-bookmarks restore 编号；全部恢复：tarvola-bookmarks restore\n";
 }
 
 std::string restoreReport(const DeletedOutcome& outcome) {
   if (outcome.status != DeletedOutcome::Status::done) return problemReport(outcome.status, outcome.file);
-  std::size_t categories = 0;
-  std::size_t sites = 0;
-  for (const Deletion& deletion : outcome.deletions) {
-    categories += deletion.kind == Deletion::Kind::category ? 1 : 0;
-    sites += sitesOf(deletion);
-  }
-  std::string text = "已恢复 " + std::to_string(outcome.deletions.size()) + " 次删除：分类 " +
-                     std::to_string(categories) + " 个，网站 " + std::to_string(sites) + " 个。\n";
+  std::string text = "已恢复 " + std::to_string(outcome.deletions.size()) + " 次删除：新建分类 " +
+                     std::to_string(outcome.createdCategories) + " 个，网站 " + std::to_string(outcome.restoredSites) +
+                     " 个。\n";
   for (const Deletion& deletion : outcome.deletions) text += "  " + deletionText(deletion);
   return text + orphansReport(outcome.keptOrphans);
 }

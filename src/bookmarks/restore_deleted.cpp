@@ -4,6 +4,8 @@
 #include <span>
 
 #include "bookmarks/collection_additions.h"
+#include "store/data_files.h"
+#include "store/deletion_numbers.h"
 #include "store/records.h"
 
 namespace tarvola {
@@ -63,41 +65,52 @@ Additions additionsOf(const Categories& categories, const std::vector<Deletion>&
   return additions;
 }
 
+// The deletions kept, read under the change's lock; the file named when it is what stops it.
+std::optional<Status> readKept(const FolderChange& change, KeptDeletions& kept, DeletedOutcome& outcome) {
+  if (const std::optional<Status> refused = refusal(change)) return refused;
+  kept = readKeptDeletions(change);
+  const std::optional<Status> refused = refusal(kept);
+  if (refused) outcome.file = kDeletedEntriesFileName;
+  return refused;
+}
+
 Status restoreUnder(FolderChange& change, std::optional<std::size_t> number, DeletedOutcome& outcome) {
-  if (const std::optional<Status> refused = refusal(change)) return *refused;
-  KeptDeletions kept = readKeptDeletions(change);
-  if (const std::optional<Status> refused = refusal(kept)) return *refused;
+  KeptDeletions kept;
+  if (const std::optional<Status> refused = readKept(change, kept, outcome)) return *refused;
   std::vector<Deletion>& remaining = kept.newestFirst;
-  if (number && (*number < 1 || *number > remaining.size())) return Status::noSuchNumber;
   if (number) {
-    const auto chosen = remaining.begin() + static_cast<std::ptrdiff_t>(*number - 1);
+    const auto chosen = deletionNumbered(remaining, *number);
+    if (chosen == remaining.end()) return Status::noSuchNumber;
     outcome.deletions.push_back(std::move(*chosen));
     remaining.erase(chosen);
   } else {
     outcome.deletions = std::move(remaining);
     remaining.clear();
   }
+  outcome.file = kCategoryFileName;
   const std::optional<Categories> categories = readCategories(change);
   if (!categories) return Status::readFailed;
-  StagedAdditions staged = stageAdditions(change, *categories, additionsOf(*categories, outcome.deletions));
+  const Additions additions = additionsOf(*categories, outcome.deletions);
+  StagedAdditions staged = stageAdditions(change, *categories, additions, SitesAlreadyThere::addedAgain);
+  if (staged.status == StagedAdditions::Status::staged && !stageKeptDeletions(change, remaining)) {
+    staged.status = StagedAdditions::Status::writeFailed;
+    staged.file = kDeletedEntriesFileName;
+  }
+  const auto status = commitAdditions<Status>(staged, change);
   outcome.file = std::move(staged.file);
   outcome.keptOrphans = std::move(staged.keptOrphans);
-  if (staged.status == StagedAdditions::Status::staged && !stageKeptDeletions(change, remaining))
-    return Status::writeFailed;
-  return commitAdditions<Status>(staged.status, change);
+  outcome.createdCategories = additions.newCategories.size();
+  outcome.restoredSites = staged.addedSites;
+  return status;
 }
 
 }  // namespace
 
 DeletedOutcome listDeleted(DataFolder& folder, std::chrono::milliseconds patience) {
   DeletedOutcome outcome;
-  FolderChange change(folder, patience);
-  if (const std::optional<Status> refused = refusal(change)) {
-    outcome.status = *refused;
-    return outcome;
-  }
-  KeptDeletions kept = readKeptDeletions(change);
-  outcome.status = refusal(kept).value_or(Status::done);
+  const FolderChange change(folder, patience);
+  KeptDeletions kept;
+  outcome.status = readKept(change, kept, outcome).value_or(Status::done);
   outcome.deletions = std::move(kept.newestFirst);
   return outcome;
 }

@@ -18,7 +18,7 @@ struct DeletedOutcome {
   enum class Status {
     done,
     nothingKept,    // no file of deleted entries
-    noSuchNumber,   // restore: no deletion of that number
+    noSuchNumber,   // restore: no deletion kept of that number
     damaged,        // the file is not one this program wrote: nothing changed
     busy,           // another change held the folder all along: nothing changed
     pendingChange,  // an earlier change could not be finished: nothing changed
@@ -30,13 +30,15 @@ struct DeletedOutcome {
   Status status = Status::done;
   std::string file;                // the data file that failed
   std::vector<Deletion> deletions;  // the deletions kept (listing), or those brought back (restore), newest first
+  std::size_t createdCategories = 0;  // restore: the categories it made, a website's own among them
+  std::size_t restoredSites = 0;
   std::vector<std::pair<std::string, std::string>> keptOrphans;
 };
 
-// The deletions kept in the data folder, newest first.
+// The deletions kept in the data folder, newest first, with their numbers.
 DeletedOutcome listDeleted(DataFolder& folder, std::chrono::milliseconds patience = kToolPatience);
 
-// Brings back the deletion of `number` (1: the newest), or all of them, and
+// Brings back the deletion of `number` (deletion_numbers.h), or all of them, and
 // takes them out of the file, in one recorded change. A category comes back at
 // the end of the list with its websites as they were stored; then websites
 // deleted alone go back to the end of the category of their category's name,

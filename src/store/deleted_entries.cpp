@@ -5,6 +5,7 @@
 
 #include "store/bookmark_html.h"
 #include "store/data_files.h"
+#include "store/deletion_numbers.h"
 #include "store/records.h"
 
 namespace tarvola {
@@ -30,6 +31,10 @@ std::string hexOf(std::string_view bytes) {
 
 std::string stamp(std::int64_t time) { return " ADD_DATE=\"" + std::to_string(time) + "\""; }
 
+std::string numberAttribute(std::int64_t number) {
+  return number == 0 ? std::string() : " TARVOLA_NUMBER=\"" + std::to_string(number) + "\"";
+}
+
 std::string recordAttribute(std::string_view record) { return " TARVOLA_RECORD=\"" + hexOf(record) + "\""; }
 
 // What a browser shows of the deletion, and the stored bytes beside it.
@@ -37,8 +42,8 @@ BookmarkFolder folderOf(const Deletion& deletion) {
   const auto category = CategoryRecord::fromBytes(std::span<const char, CategoryRecord::kLength>(
       deletion.category.data(), CategoryRecord::kLength));
   BookmarkFolder folder{category.shownName(), {},
-                        stamp(deletion.time) + " TARVOLA_DELETED=\"" + std::string(wordOf(deletion.kind)) + "\"" +
-                            recordAttribute(deletion.category)};
+                        stamp(deletion.time) + numberAttribute(deletion.number) + " TARVOLA_DELETED=\"" +
+                            std::string(wordOf(deletion.kind)) + "\"" + recordAttribute(deletion.category)};
   for (std::size_t at = 0; at + SiteRecord::kLength <= deletion.sites.size(); at += SiteRecord::kLength) {
     const std::string_view bytes = std::string_view(deletion.sites).substr(at, SiteRecord::kLength);
     const auto site = SiteRecord::fromBytes(std::span<const char, SiteRecord::kLength>(bytes.data(), bytes.size()));
@@ -111,8 +116,9 @@ class Lines {
 std::optional<Deletion> readFolderLine(std::string_view text) {
   Line line(text);
   Deletion deletion;
-  if (!line.take("    <DT><H3 ADD_DATE=\"") || !line.number(deletion.time) || !line.take("\" TARVOLA_DELETED=\""))
-    return std::nullopt;
+  if (!line.take("    <DT><H3 ADD_DATE=\"") || !line.number(deletion.time) || !line.take("\"")) return std::nullopt;
+  if (line.take(" TARVOLA_NUMBER=\"") && (!line.number(deletion.number) || !line.take("\""))) return std::nullopt;
+  if (!line.take(" TARVOLA_DELETED=\"")) return std::nullopt;
   if (line.take("category\"")) {
     deletion.kind = Deletion::Kind::category;
   } else if (line.take("website\"")) {
@@ -214,6 +220,7 @@ KeptDeletions readKeptDeletions(const FolderChange& change) {
   }
   std::optional<std::vector<Deletion>> deletions = readDeletedEntries(file.bytes);
   if (!deletions) return {State::foreign, {}};
+  numberUnnumbered(*deletions);
   return {State::kept, std::move(*deletions)};
 }
 
@@ -226,6 +233,7 @@ bool keepDeletion(FolderChange& change, Deletion deletion) {
     if (!aside) return false;
     change.move(std::string(kDeletedEntriesFileName), std::move(*aside));
   }
+  deletion.number = nextDeletionNumber(kept.newestFirst);
   kept.newestFirst.insert(kept.newestFirst.begin(), std::move(deletion));
   return change.stage(std::string(kDeletedEntriesFileName), entriesText(boundedFolders(kept.newestFirst)));
 }

@@ -22,6 +22,7 @@ struct Deletion {
   std::int64_t time = 0;  // seconds since 1970
   std::string category;   // its CategoryRecord
   std::string sites;      // whole SiteRecords, in their order
+  std::int64_t number = 0;  // what `restore` calls it by (deletion_numbers.h); 0 until it is kept
 };
 
 // The newest deletions kept; more would be kept by no one's accident.
@@ -30,12 +31,14 @@ inline constexpr std::size_t kMaxDeletedEntriesBytes = std::size_t{64} << 20;
 
 // The file of deleted entries: a bookmark file that any browser imports, one
 // folder a deletion, newest first, named as the category; the stored bytes
-// ride along in attributes that browsers pass over.
+// ride along in attributes that browsers pass over. A deletion's number
+// stands on its folder's line, between ADD_DATE and TARVOLA_DELETED, as
+// TARVOLA_NUMBER="7"; a file written before numbers has none.
 std::string deletedEntriesText(const std::vector<Deletion>& newestFirst);
 // Nothing when the text is not such a file, whole: damaged, or another program's.
 std::optional<std::vector<Deletion>> readDeletedEntries(std::string_view text);
 
-// The deletions kept in the data folder, read under a change's lock.
+// The deletions kept in the data folder, read under a change's lock, each with its number.
 struct KeptDeletions {
   enum class State { none, kept, foreign, unreadable };
   State state = State::none;
@@ -43,7 +46,7 @@ struct KeptDeletions {
 };
 KeptDeletions readKeptDeletions(const FolderChange& change);
 
-// Stages the file of deleted entries with `deletion` added as the newest, the
+// Stages the file of deleted entries with `deletion` added as the newest, numbered, the
 // oldest dropped beyond the bounds, for the change to put in place with the
 // deletion itself. A damaged or foreign file of that name is moved aside by
 // the same change. False when it can't be done: then the deletion must not be.

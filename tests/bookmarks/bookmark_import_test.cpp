@@ -39,8 +39,7 @@ const std::vector<FixtureCase> kFixtures = {
      "其他书签:\n",
      3},
     {"chromium-bookmarks-bar.html", Status::done,
-     "书签栏: 示例 <https://www.example.com/> 示例 <https://www.example.com/>"
-     " 中文路径 <https://%E4%BE%8B%E5%AD%90.example/路径>\n"
+     "书签栏: 示例 <https://www.example.com/> 中文路径 <https://%E4%BE%8B%E5%AD%90.example/路径>\n"
      "其他书签:\n",
      0},
     {"internet-explorer-gbk.html", Status::done,
@@ -92,7 +91,7 @@ TEST_F(BookmarkImportTest, AFolderOfAnExistingNameAddsToItAndKeepsEveryOldRecord
   EXPECT_EQ(outcome.plan.newCategories.size(), 1u);
   const std::string sites = test::readBytes(siteFile(dir.path(), 0));
   EXPECT_EQ(sites.substr(0, 250), oldSites.substr(0, 250));
-  EXPECT_EQ(sites.size(), 4 * 250u);
+  EXPECT_EQ(sites.size(), 3 * 250u);
   EXPECT_EQ(test::readBytes(categoryFile(dir.path())).substr(0, 80), oldCategories);
 }
 
@@ -108,7 +107,7 @@ TEST_F(BookmarkImportTest, AnOrphanSiteFileNeverShowsUnderANewCategoryAndIsKept)
 TEST_F(BookmarkImportTest, ExportThenImportIntoAnEmptyCollectionGivesTheSameFilesByteForByte) {
   test::writeBytes(categoryFile(dir.path()), categoriesOf({"a <&> \"b\"", "空的", "中文/斜线"}));
   test::writeBytes(siteFile(dir.path(), 0), test::siteRecord("x & y", "https://example.org/?q=1&r=\"2\"") +
-                                                 test::siteRecord("x & y", "https://example.org/?q=1&r=\"2\""));
+                                                 test::siteRecord("x & y", "https://example.org/?q=1&r=\"3\""));
   test::writeBytes(siteFile(dir.path(), 2), test::siteRecord("\xD6\xD0\xCE\xC4", "ftp://example.org/"));
   const std::filesystem::path exported = dir / "导出.html";
   ASSERT_EQ(exportBookmarks(test::Folder(dir.path()), exported).status, ExportOutcome::Status::done);

@@ -96,6 +96,8 @@ TEST(BookmarksCommandTest, CommandLinesGiveTheirExitStatusAndAChineseAnswer) {
       {{"convert", "a", "b"}, 2, "!命令行有误"},
       {{"-x", "a"}, 2, "!命令行有误"},
       {{"-d"}, 2, "!命令行有误"},
+      {{"-d", "", "deleted"}, 2, "!命令行有误"},
+      {{""}, 2, "!命令行有误"},
       {{"-d", missing, "import", "a.html"}, 1, "!数据目录"},
       {{"--data-dir", data, "import", missing}, 1, "!无法读取文件"},
       {{"--data-dir=" + data, missing}, 1, "!无法读取文件"},

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "ops/sites/delete_website.h"
 #include "ops/sites/website_fixture.h"
 #include "store/data_files.h"
+#include "store/deleted_entries.h"
 #include "support/fake_host.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
@@ -53,7 +55,7 @@ void deleteWebsite(test::FakeHost& host, DataFolder& folder, int category, int w
 
 class RecordedOutput final : public CommandOutput {
  public:
-  void report(const std::string& text, bool) override { reports += text; }
+  void report(const std::string& text, bool failed) override { reports += (failed ? "!" : "") + text; }
   void progress(const std::string&) override {}
   std::string reports;
 };
@@ -85,14 +87,14 @@ const std::vector<Case> kCases = {
      {"*"},
      {{"wwww.dat", kNews + kB + kC}, {"0.dat", kN1 + kN2}, {"1.dat", kB1 + kB2}, {"2.dat", kC1}},
      "没有已删除的收藏"},
-    {"one of two: the older stays kept",
+    {"one of two by its number: the other keeps its own",
      [](test::FakeHost& host, DataFolder& folder) {
        deleteWebsite(host, folder, 0, 1);
        deleteCategory(host, folder, 1);
      },
-     {"restore", "2"},
+     {"restore", "1"},
      {{"wwww.dat", kNews + kC}, {"0.dat", kN1 + kN2}, {"1.dat", kC1}},
-     "已删除的收藏，最新的在前：\n   1  "},
+     "已删除的收藏，最新的在前：\n   2  "},
 };
 
 TEST(RestoreDeletedTest, WhatADeleteTookComesBackAsItWasStored) {
@@ -121,6 +123,106 @@ TEST(RestoreDeletedTest, WhatADeleteTookComesBackAsItWasStored) {
     RecordedOutput listing;
     EXPECT_EQ(runBookmarksCommand({"-d", utf8Of(dir.path()), "deleted"}, dir.path(), nativeFileSystem(), listing), 0);
     EXPECT_TRUE(listing.reports.starts_with(c.listedAfter)) << listing.reports;
+  }
+}
+
+const std::string kX = test::categoryRecord("X"), kX1 = siteRecord("x1", "http://x1.example/");
+const std::string kY = test::categoryRecord("Y"), kY1 = siteRecord("y1", "http://y1.example/");
+const std::string kNew = siteRecord("new", "http://new.example/");
+const std::string kMarks = "<!DOCTYPE NETSCAPE-Bookmark-file-1><DL><p><DT><H3>C</H3><DL><p>"
+                           "<DT><A HREF=\"http://c1.example/\">c1</A><DT><A HREF=\"http://new.example/\">new</A>"
+                           "<DT><A HREF=\"http://new.example/\">new</A>";
+
+// The doors: after kStart, m.html and `before`, a command line run in the data folder leaves every file as it
+// was, or the data files with `changed` in place; a stop at any step of it leaves one or the other.
+struct Door {
+  const char* what;
+  std::function<void(test::FakeHost&, DataFolder&)> before;
+  std::vector<std::string> command;
+  int status;
+  std::string answer;  // its start; "!" marks a failure
+  std::optional<Files> changed = {};
+  std::string failing = {};  // the file-system steps that begin so fail
+};
+
+void threeDeletes(test::FakeHost& host, DataFolder& folder) {
+  deleteWebsite(host, folder, 1, 0);
+  deleteCategory(host, folder, 2);
+  deleteWebsite(host, folder, 0, 0);
+}
+
+// Websites deleted alone from categories gone since, kept before deletions had numbers.
+void unnumbered(test::FakeHost&, DataFolder& folder) {
+  test::writeBytes(folder.path() / pathFromUtf8(kDeletedEntriesFileName),
+                   deletedEntriesText({{Deletion::Kind::website, 2, kX, kX1}, {Deletion::Kind::website, 1, kY, kY1}}));
+}
+
+void keptDirectory(test::FakeHost&, DataFolder& folder) {
+  std::filesystem::create_directory(folder.path() / pathFromUtf8(kDeletedEntriesFileName));
+}
+const std::string kOwn = "是数据目录里 Tarvola 自己的文件";
+
+const std::vector<Door> kDoors = {
+    {"export over the category file", {}, {"export", "wwww.dat"}, 1, "!“wwww.dat”" + kOwn},
+    {"export over a site file", {}, {"export", "./0.dat"}, 1, "!“./0.dat”" + kOwn},
+    {"export over the kept deletions", threeDeletes, {"export", "已删除的收藏.html"}, 1, "!“已删除的收藏.html”" + kOwn},
+#ifdef _WIN32
+    {"export in capitals", {}, {"export", "WWWW.DAT"}, 1, "!“WWWW.DAT”" + kOwn},
+#else
+    {"export through a link",
+     [](test::FakeHost&, DataFolder& f) { std::filesystem::create_directory_symlink(f.path(), f.path() / "l"); },
+     {"export", "l/wwww.dat"}, 1, "!“l/wwww.dat”" + kOwn},
+#endif
+    {"export without a file", {}, {"export"}, 2, "!命令 export 后面缺少"},
+    {"import without a file", {}, {"import", ""}, 2, "!命令 import 后面缺少"},
+    {"a number from an older listing", threeDeletes, {"restore", "1"}, 0, "已恢复 1 次删除：新建分类 0 个，网站 1 个",
+     Files{{"1.dat", kB2 + kB1}}},
+    {"numbers of a file without them", unnumbered, {"restore", "1"}, 0, "已恢复 1 次删除：新建分类 1 个",
+     Files{{"wwww.dat", kNews + kB + kC + kY}, {"3.dat", kY1}}},
+    {"websites alone make categories", unnumbered, {"restore"}, 0, "已恢复 2 次删除：新建分类 2 个，网站 2 个",
+     Files{{"wwww.dat", kNews + kB + kC + kY + kX}, {"3.dat", kY1}, {"4.dat", kX1}}},
+    {"an import adds what is new once", {}, {"import", "m.html"}, 0,
+     "已从“m.html”导入：新增分类 0 个，新增网站 1 个。\n分类里已有的网站 2 个没有重复导入", Files{{"2.dat", kC1 + kNew}}},
+    {"the same file again", [](test::FakeHost&, DataFolder& folder) { importBookmarks(folder, kMarks); },
+     {"import", "m.html"}, 0, "已从“m.html”导入：新增分类 0 个，新增网站 0 个。\n分类里已有的网站 3 个"},
+    {"a kept file that is a directory", keptDirectory, {"deleted"}, 1, "!无法读取或更改数据文件“已删除的收藏.html”"},
+    {"restoring from it", keptDirectory, {"restore"}, 1, "!无法读取或更改数据文件“已删除的收藏.html”"},
+    {"a change that can't begin", threeDeletes, {"restore"}, 1, "!无法在数据目录里写入数据文件“wwww.chg”", {},
+     "open wwww.chg"},
+};
+
+TEST(BookmarksDoorsTest, EachDoorRefusesWithNothingChangedOrTakesItAllIn) {
+  const std::filesystem::path home = std::filesystem::current_path();
+  for (const Door& door : kDoors) {
+    SCOPED_TRACE(door.what);
+    test::TempDir dir;
+    test::writeFiles(dir.path(), kStart);
+    test::writeBytes(dir / "m.html", kMarks);
+    test::FakeHost host;
+    DataFolder folder(dir.path(), nativeFileSystem());
+    Form_Load(host, folder);
+    if (door.before) door.before(host, folder);
+    const Files before = test::filesIn(dir.path());
+    Files expected = door.changed ? test::dataFilesIn(dir.path()) : before;
+    for (const auto& [name, bytes] : door.changed.value_or(Files{})) expected[name] = bytes;
+    std::filesystem::current_path(dir.path());
+    test::FaultyFileSystem fs;
+    fs.failWhen([&](const std::string& step) { return !door.failing.empty() && step.starts_with(door.failing); });
+    RecordedOutput output;
+    EXPECT_EQ(runBookmarksCommand(door.command, dir.path(), fs, output), door.status);
+    EXPECT_TRUE(output.reports.starts_with(door.answer)) << output.reports;
+    EXPECT_EQ(door.changed ? test::dataFilesIn(dir.path()) : test::filesIn(dir.path()), expected);
+    const Files after = test::filesIn(dir.path());
+    const auto again = [&](FileSystem& faulty) {
+      for (const auto& entry : std::filesystem::directory_iterator(dir.path())) std::filesystem::remove_all(entry);
+      test::writeFiles(dir.path(), before);
+      runBookmarksCommand(door.command, dir.path(), faulty, output);
+    };
+    if (door.changed) test::atEveryStep(test::FaultyFileSystem::Fault::crash, again, [&] {
+      { ASSERT_TRUE(FolderChange(folder, {}).ready()); }
+      EXPECT_TRUE(test::filesIn(dir.path()) == before || test::filesIn(dir.path()) == after);
+    });
+    std::filesystem::current_path(home);
   }
 }
 

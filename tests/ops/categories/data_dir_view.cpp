@@ -9,12 +9,12 @@
 
 namespace tarvola::test {
 
-// The lock files hold no data, and a directory none of its own: they are left out.
+// The lock files hold no data: they are left out. A directory shows as "/", which no file's bytes are compared to.
 Files filesIn(const std::filesystem::path& dir) {
   Files files;
   for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(dir)) {
     const std::string name = utf8Of(entry.path().filename());
-    if (!isLockFileName(name) && !entry.is_directory()) files[name] = readBytes(entry.path());
+    if (!isLockFileName(name)) files[name] = entry.is_directory() ? "/" : readBytes(entry.path());
   }
   return files;
 }
