@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "bookmarks/bookmark_export.h"
-#include "bookmarks/bookmark_file.h"
 #include "bookmarks/bookmarks_command.h"
 #include "bookmarks/import_plan.h"
 #include "bookmarks/web_address.h"
+#include "store/bookmark_file.h"
 #include "store/data_files.h"
 #include "support/faulty_file_system.h"
 #include "support/file_bytes.h"

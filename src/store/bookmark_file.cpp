@@ -1,4 +1,4 @@
-#include "bookmarks/bookmark_file.h"
+#include "store/bookmark_file.h"
 
 #include <libxml/HTMLparser.h>
 #include <libxml/parserInternals.h>
@@ -8,8 +8,8 @@
 #include <memory>
 #include <optional>
 
-#include "bookmarks/chinese_encoding.h"
-#include "bookmarks/xml_text.h"
+#include "store/chinese_encoding.h"
+#include "store/xml_text.h"
 
 namespace tarvola {
 
