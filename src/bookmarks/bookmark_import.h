@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "bookmarks/bookmark_file.h"
 #include "bookmarks/import_plan.h"
+#include "store/bookmark_file.h"
 #include "store/data_folder.h"
 
 namespace tarvola {

@@ -10,7 +10,49 @@ namespace {
 constexpr const char* kUnnamedFolder = "未命名";
 constexpr std::size_t kProgressStep = 1000;
 
+// Enough of a folder's path for any category name: a character takes a byte
+// or more in the record and at most four bytes here.
+constexpr std::size_t kUsablePathBytes = 4 * (CategoryRecord::kLength + 1);
+
 bool isWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+
+// Text with its white space collapsed as it comes, so that a folder's path
+// goes on from its parent's; what lies past `limit` is never looked at, so
+// paths cost no more than a bounded piece each however deep the folders lie.
+class CollapsedText {
+ public:
+  explicit CollapsedText(std::size_t limit = std::string::npos) : limit_(limit) {}
+
+  void append(std::string_view text) {
+    for (const char c : text) {
+      if (text_.size() >= limit_) return;
+      if (isWhiteSpace(c)) {
+        blank_ = !text_.empty();
+        continue;
+      }
+      if (blank_) text_ += ' ';
+      blank_ = false;
+      text_ += c;
+    }
+  }
+  const std::string& text() const { return text_; }
+
+ private:
+  std::size_t limit_;
+  std::string text_;
+  bool blank_ = false;
+};
+
+// A folder's category name is its path, parent and child joined by "/".
+CollapsedText pathOf(const BookmarkTree::Folder& folder, const std::vector<CollapsedText>& paths) {
+  CollapsedText path(kUsablePathBytes);
+  if (folder.parent != Bookmark::kOutsideFolders) {
+    path = paths[static_cast<std::size_t>(folder.parent)];
+    path.append("/");
+  }
+  path.append(folder.name);
+  return path;
+}
 
 // Categories by shown name; a name that is there twice resolves to the first.
 class CategoryIndex {
@@ -37,18 +79,9 @@ class CategoryIndex {
 }  // namespace
 
 std::string collapseWhiteSpace(std::string_view text) {
-  std::string collapsed;
-  bool blank = false;
-  for (const char c : text) {
-    if (isWhiteSpace(c)) {
-      blank = !collapsed.empty();
-      continue;
-    }
-    if (blank) collapsed += ' ';
-    blank = false;
-    collapsed += c;
-  }
-  return collapsed;
+  CollapsedText collapsed;
+  collapsed.append(text);
+  return collapsed.text();
 }
 
 ImportPlan planImport(const std::vector<std::string>& shownCategories, const BookmarkTree& tree,
@@ -56,9 +89,11 @@ ImportPlan planImport(const std::vector<std::string>& shownCategories, const Boo
   ImportPlan plan;
   CategoryIndex categories(shownCategories, plan);
   std::vector<int> folderPositions;
+  std::vector<CollapsedText> paths;
   auto placeFoldersUpTo = [&](std::size_t count) {
     while (folderPositions.size() < count && folderPositions.size() < tree.folders.size()) {
-      std::string name = collapseWhiteSpace(tree.folders[folderPositions.size()]);
+      CollapsedText path = pathOf(tree.folders[paths.size()], paths);
+      const std::string& name = paths.emplace_back(std::move(path)).text();
       folderPositions.push_back(categories.positionOf(name.empty() ? kUnnamedFolder : name));
     }
   };

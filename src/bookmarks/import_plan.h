@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "bookmarks/bookmark_file.h"
 #include "bookmarks/collection_additions.h"
+#include "store/bookmark_file.h"
 #include "store/records.h"
 
 namespace tarvola {

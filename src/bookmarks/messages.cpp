@@ -12,7 +12,13 @@ namespace {
 
 constexpr std::size_t kListedSkips = 10;
 
-std::string quoted(const std::string& text) { return "“" + text + "”"; }
+// A name as it may be shown: a record can hold NUL bytes, which would cut the text short.
+std::string shown(std::string text) {
+  std::erase(text, '\0');
+  return text;
+}
+
+std::string quoted(const std::string& text) { return "“" + shown(text) + "”"; }
 
 // A file of the data folder by its name; the folder itself where no one file is to blame.
 std::string dataFile(const std::string& file) { return file.empty() ? "数据目录里的文件" : "数据文件" + quoted(file); }
@@ -39,6 +45,8 @@ std::string unreadableReport(const UnreadableFile& unreadable, const std::string
     case UnreadableFile::Reason::unknownCharset:
       return "书签文件" + quoted(file) + "声明的字符集" + quoted(unreadable.charset) + "无法识别，未做任何更改。";
     case UnreadableFile::Reason::tooLarge: return tooLargeReport(file);
+    case UnreadableFile::Reason::notReadWhole:
+      return "书签文件" + quoted(file) + "没能完整读完（文件夹嵌套太深、标题太长或文件已损坏），未做任何更改。";
     case UnreadableFile::Reason::notBookmarkFile: break;
   }
   return quoted(file) + "不是浏览器的书签文件（HTML），未做任何更改。";
@@ -64,8 +72,8 @@ std::string skipsOf(const std::vector<SkippedBookmark>& skipped, SkippedBookmark
       text += "    ……另有 " + std::to_string(count - kListedSkips) + " 个\n";
       break;
     }
-    text += "    " + (skip.title.empty() ? std::string("（无标题）") : skip.title) + "  " +
-            (skip.address.empty() ? std::string("（无地址）") : skip.address) + "\n";
+    text += "    " + (skip.title.empty() ? std::string("（无标题）") : shown(skip.title)) + "  " +
+            (skip.address.empty() ? std::string("（无地址）") : shown(skip.address)) + "\n";
   }
   return text;
 }
@@ -105,10 +113,19 @@ std::string categoryNameOf(const Deletion& deletion) {
                     .shownName());
 }
 
+// A website by its name, or by its address when it has none.
+std::string websiteNameOf(const Deletion& deletion) {
+  if (deletion.sites.size() < SiteRecord::kLength) return quoted("");
+  const auto site =
+      SiteRecord::fromBytes(std::span<const char, SiteRecord::kLength>(deletion.sites.data(), SiteRecord::kLength));
+  const std::string name = shown(site.shownName());
+  return quoted(name.empty() ? site.shownUrl() : name);
+}
+
 // When, and what: a category with its websites, or one website of a category.
 std::string deletionText(const Deletion& deletion) {
   std::string text = timeOf(deletion.time) + "  分类" + categoryNameOf(deletion);
-  if (deletion.kind == Deletion::Kind::website) return text + "里的 1 个网站\n";
+  if (deletion.kind == Deletion::Kind::website) return text + "里的网站" + websiteNameOf(deletion) + "\n";
   return text + "，" + std::to_string(sitesOf(deletion)) + " 个网站\n";
 }
 

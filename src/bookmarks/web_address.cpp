@@ -1,6 +1,6 @@
 #include "bookmarks/web_address.h"
 
-#include "bookmarks/xml_text.h"
+#include "store/xml_text.h"
 
 #include <libxml/uri.h>
 

@@ -13,6 +13,7 @@ std::string htmlEscaped(std::string_view text) {
       case '"': escaped += "&quot;"; break;
       case '\r': escaped += "&#13;"; break;
       case '\n': escaped += "&#10;"; break;
+      case '\0': break;  // what a damaged record holds; a reader would end the file there
       default: escaped += c;
     }
   }

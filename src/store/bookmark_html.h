@@ -28,7 +28,8 @@ std::string bookmarkFolderHtml(const BookmarkFolder& folder);
 std::string bookmarkHtmlHeader(std::string_view title);
 inline constexpr std::string_view kBookmarkHtmlFooter = "</DL><p>\n";
 
-// Text as it may stand in the file: markup characters and line breaks as references.
+// Text as it may stand in the file: markup characters and line breaks as
+// references, NUL bytes left out.
 std::string htmlEscaped(std::string_view text);
 
 }  // namespace tarvola

@@ -1,8 +1,11 @@
 #include "store/deleted_entries.h"
 
+#include <array>
 #include <charconv>
 #include <span>
+#include <variant>
 
+#include "store/bookmark_file.h"
 #include "store/bookmark_html.h"
 #include "store/data_files.h"
 #include "store/deletion_numbers.h"
@@ -13,7 +16,17 @@ namespace tarvola {
 namespace {
 
 constexpr std::string_view kTitle = "已删除的收藏";
-constexpr std::string_view kFolderEnd = "    </DL><p>";
+// Room for the bound beside the largest deletion: a category of as many
+// websites as the list shows, 32767, comes to some 70 MB at worst.
+constexpr std::uint64_t kLargestKeptFile = std::uint64_t{128} << 20;
+constexpr std::string_view kFolderEnd = "    </DL><p>\n";
+
+// The attributes that carry a deletion, on its folder's heading and on each of its links.
+constexpr std::string_view kAddDate = "ADD_DATE";
+constexpr std::string_view kDeleted = "TARVOLA_DELETED";
+constexpr std::string_view kRecord = "TARVOLA_RECORD";
+constexpr std::string_view kNumber = "TARVOLA_NUMBER";
+constexpr std::array<std::string_view, 4> kStoredAttributes = {kAddDate, kNumber, kDeleted, kRecord};
 
 std::string_view wordOf(Deletion::Kind kind) { return kind == Deletion::Kind::category ? "category" : "website"; }
 
@@ -29,21 +42,25 @@ std::string hexOf(std::string_view bytes) {
   return hex;
 }
 
-std::string stamp(std::int64_t time) { return " ADD_DATE=\"" + std::to_string(time) + "\""; }
-
-std::string numberAttribute(std::int64_t number) {
-  return number == 0 ? std::string() : " TARVOLA_NUMBER=\"" + std::to_string(number) + "\"";
+std::string attributeText(std::string_view name, std::string_view value) {
+  return " " + std::string(name) + "=\"" + std::string(value) + "\"";
 }
 
-std::string recordAttribute(std::string_view record) { return " TARVOLA_RECORD=\"" + hexOf(record) + "\""; }
+std::string stamp(std::int64_t time) { return attributeText(kAddDate, std::to_string(time)); }
+
+std::string recordAttribute(std::string_view record) { return attributeText(kRecord, hexOf(record)); }
+
+std::string numberAttribute(std::int64_t number) {
+  return number == 0 ? std::string() : attributeText(kNumber, std::to_string(number));
+}
 
 // What a browser shows of the deletion, and the stored bytes beside it.
 BookmarkFolder folderOf(const Deletion& deletion) {
   const auto category = CategoryRecord::fromBytes(std::span<const char, CategoryRecord::kLength>(
       deletion.category.data(), CategoryRecord::kLength));
   BookmarkFolder folder{category.shownName(), {},
-                        stamp(deletion.time) + numberAttribute(deletion.number) + " TARVOLA_DELETED=\"" +
-                            std::string(wordOf(deletion.kind)) + "\"" + recordAttribute(deletion.category)};
+                        stamp(deletion.time) + numberAttribute(deletion.number) +
+                            attributeText(kDeleted, wordOf(deletion.kind)) + recordAttribute(deletion.category)};
   for (std::size_t at = 0; at + SiteRecord::kLength <= deletion.sites.size(); at += SiteRecord::kLength) {
     const std::string_view bytes = std::string_view(deletion.sites).substr(at, SiteRecord::kLength);
     const auto site = SiteRecord::fromBytes(std::span<const char, SiteRecord::kLength>(bytes.data(), bytes.size()));
@@ -52,93 +69,86 @@ BookmarkFolder folderOf(const Deletion& deletion) {
   return folder;
 }
 
-// Reads back the lines that deletedEntriesText writes, and nothing else.
-class Line {
- public:
-  explicit Line(std::string_view text) : rest_(text) {}
+std::optional<std::string_view> valueOf(const BookmarkAttributes& attributes, std::string_view name) {
+  const auto found = attributes.find(name);
+  if (found == attributes.end()) return std::nullopt;
+  return found->second;
+}
 
-  bool take(std::string_view part) {
-    if (!rest_.starts_with(part)) return false;
-    rest_.remove_prefix(part.size());
-    return true;
-  }
-  bool number(std::int64_t& value) {
-    const auto [end, error] = std::from_chars(rest_.data(), rest_.data() + rest_.size(), value);
-    if (error != std::errc() || end == rest_.data()) return false;
-    rest_.remove_prefix(static_cast<std::size_t>(end - rest_.data()));
-    return true;
-  }
-  // A record of `length` bytes, written as hexadecimal digits.
-  bool record(std::size_t length, std::string& bytes) {
-    if (!take(" TARVOLA_RECORD=\"") || rest_.size() < length * 2) return false;
-    bytes.clear();
-    for (std::size_t i = 0; i < length; ++i) {
-      unsigned value = 0;
-      const char* digits = rest_.data() + i * 2;
-      const auto [end, error] = std::from_chars(digits, digits + 2, value, 16);
-      if (error != std::errc() || end != digits + 2) return false;
-      bytes += static_cast<char>(value);
-    }
-    rest_.remove_prefix(length * 2);
-    return take("\">");
-  }
-  // Up to `mark`, which must come: shown text, escaped, never holds a quote or a line break.
-  bool skipTo(std::string_view mark) {
-    const std::size_t at = rest_.find(mark);
-    if (at == std::string_view::npos) return false;
-    rest_.remove_prefix(at + mark.size());
-    return true;
-  }
-  bool endsWith(std::string_view end) const {
-    return rest_.ends_with(end) && rest_.find('"') == std::string_view::npos;
-  }
+// A whole number, as written.
+std::optional<std::int64_t> numberOf(const BookmarkAttributes& attributes, std::string_view name) {
+  const std::optional<std::string_view> text = valueOf(attributes, name);
+  if (!text) return std::nullopt;
+  std::int64_t time = 0;
+  const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), time);
+  if (error != std::errc() || end != text->data() + text->size()) return std::nullopt;
+  return time;
+}
 
- private:
-  std::string_view rest_;
-};
-
-class Lines {
- public:
-  explicit Lines(std::string_view text) : rest_(text) {}
-  std::optional<std::string_view> next() {
-    const std::size_t end = rest_.find('\n');
-    if (end == std::string_view::npos) return std::nullopt;
-    const std::string_view line = rest_.substr(0, end);
-    rest_.remove_prefix(end + 1);
-    return line;
+// A record of `length` bytes, written as hexadecimal digits.
+std::optional<std::string> recordOf(const BookmarkAttributes& attributes, std::size_t length) {
+  const std::optional<std::string_view> hex = valueOf(attributes, kRecord);
+  if (!hex || hex->size() != length * 2) return std::nullopt;
+  std::string bytes;
+  bytes.reserve(length);
+  for (std::size_t at = 0; at < hex->size(); at += 2) {
+    unsigned value = 0;
+    const char* digits = hex->data() + at;
+    const auto [end, error] = std::from_chars(digits, digits + 2, value, 16);
+    if (error != std::errc() || end != digits + 2) return std::nullopt;
+    bytes += static_cast<char>(value);
   }
-  std::string_view rest() const { return rest_; }
+  return bytes;
+}
 
- private:
-  std::string_view rest_;
-};
+std::optional<Deletion::Kind> kindOf(const BookmarkAttributes& attributes) {
+  const std::optional<std::string_view> word = valueOf(attributes, kDeleted);
+  for (const Deletion::Kind kind : {Deletion::Kind::category, Deletion::Kind::website})
+    if (word == wordOf(kind)) return kind;
+  return std::nullopt;
+}
 
-std::optional<Deletion> readFolderLine(std::string_view text) {
-  Line line(text);
-  Deletion deletion;
-  if (!line.take("    <DT><H3 ADD_DATE=\"") || !line.number(deletion.time) || !line.take("\"")) return std::nullopt;
-  if (line.take(" TARVOLA_NUMBER=\"") && (!line.number(deletion.number) || !line.take("\""))) return std::nullopt;
-  if (!line.take(" TARVOLA_DELETED=\"")) return std::nullopt;
-  if (line.take("category\"")) {
-    deletion.kind = Deletion::Kind::category;
-  } else if (line.take("website\"")) {
-    deletion.kind = Deletion::Kind::website;
-  } else {
-    return std::nullopt;
-  }
-  if (!line.record(CategoryRecord::kLength, deletion.category) || !line.endsWith("</H3>")) return std::nullopt;
+// A deletion's folder stands outside every other and carries what was deleted.
+std::optional<Deletion> deletionOf(const BookmarkTree::Folder& folder) {
+  const std::optional<Deletion::Kind> kind = kindOf(folder.attributes);
+  const std::optional<std::int64_t> time = numberOf(folder.attributes, kAddDate);
+  // Written by a version that gave deletions no numbers: numbered when read.
+  const std::optional<std::int64_t> number =
+      valueOf(folder.attributes, kNumber) ? numberOf(folder.attributes, kNumber) : std::int64_t{0};
+  std::optional<std::string> category = recordOf(folder.attributes, CategoryRecord::kLength);
+  if (folder.parent != Bookmark::kOutsideFolders || !kind || !time || !number || !category) return std::nullopt;
+  Deletion deletion{*kind, *time, std::move(*category), {}};
+  deletion.number = *number;
   return deletion;
 }
 
-bool readLinkLine(std::string_view text, std::string& sites) {
-  Line line(text);
-  std::int64_t time = 0;
-  std::string record;
-  if (!line.take("        <DT><A HREF=\"") || !line.skipTo("\" ADD_DATE=\"") || !line.number(time) ||
-      !line.take("\"") || !line.record(SiteRecord::kLength, record) || !line.endsWith("</A>"))
+// Every folder a deletion and every link one of its websites, stamped with its time.
+std::optional<std::vector<Deletion>> deletionsOf(const BookmarkTree& tree) {
+  std::vector<Deletion> deletions;
+  for (const BookmarkTree::Folder& folder : tree.folders) {
+    std::optional<Deletion> deletion = deletionOf(folder);
+    if (!deletion) return std::nullopt;
+    deletions.push_back(std::move(*deletion));
+  }
+  for (const Bookmark& link : tree.links) {
+    if (link.folder == Bookmark::kOutsideFolders) return std::nullopt;
+    Deletion& deletion = deletions[static_cast<std::size_t>(link.folder)];
+    const std::optional<std::string> record = recordOf(link.attributes, SiteRecord::kLength);
+    if (!record || numberOf(link.attributes, kAddDate) != deletion.time) return std::nullopt;
+    deletion.sites += *record;
+  }
+  for (const Deletion& deletion : deletions)
+    if (deletion.kind == Deletion::Kind::website && deletion.sites.size() != SiteRecord::kLength) return std::nullopt;
+  return deletions;
+}
+
+// Whole as written: the header first, and the list closed after the last folder.
+bool isWhole(std::string_view text, std::string_view header) {
+  if (text.size() < header.size() + kBookmarkHtmlFooter.size() || !text.starts_with(header) ||
+      !text.ends_with(kBookmarkHtmlFooter))
     return false;
-  sites += record;
-  return true;
+  const std::string_view folders = text.substr(header.size(), text.size() - header.size() - kBookmarkHtmlFooter.size());
+  return folders.empty() || folders.ends_with(kFolderEnd);
 }
 
 // The newest deletions that the bounds keep, the newest always.
@@ -190,28 +200,15 @@ std::string deletedEntriesText(const std::vector<Deletion>& newestFirst) {
 }
 
 std::optional<std::vector<Deletion>> readDeletedEntries(std::string_view text) {
-  const std::string header = bookmarkHtmlHeader(kTitle);
-  if (!text.starts_with(header)) return std::nullopt;
-  Lines lines(text.substr(header.size()));
-  std::vector<Deletion> deletions;
-  while (lines.rest() != kBookmarkHtmlFooter) {
-    const std::optional<std::string_view> first = lines.next();
-    std::optional<Deletion> deletion = first ? readFolderLine(*first) : std::nullopt;
-    if (!deletion || lines.next() != "    <DL><p>") return std::nullopt;
-    for (std::optional<std::string_view> line = lines.next(); line != kFolderEnd; line = lines.next()) {
-      if (!line || !readLinkLine(*line, deletion->sites)) return std::nullopt;
-    }
-    if (deletion->kind == Deletion::Kind::website && deletion->sites.size() != SiteRecord::kLength) return std::nullopt;
-    deletions.push_back(std::move(*deletion));
-  }
-  return deletions;
+  if (!isWhole(text, bookmarkHtmlHeader(kTitle))) return std::nullopt;
+  const std::variant<BookmarkTree, UnreadableFile> parsed = parseBookmarkFile(text, kStoredAttributes);
+  const auto* tree = std::get_if<BookmarkTree>(&parsed);
+  return tree ? deletionsOf(*tree) : std::nullopt;
 }
 
 KeptDeletions readKeptDeletions(const FolderChange& change) {
   using State = KeptDeletions::State;
-  // Room for the bounds and one more deletion of the largest category.
-  const std::uint64_t limit = 2 * kMaxDeletedEntriesBytes;
-  const WholeFile file = change.folder().readWhole(kDeletedEntriesFileName, limit);
+  const WholeFile file = change.folder().readWhole(kDeletedEntriesFileName, kLargestKeptFile);
   switch (file.status) {
     case WholeFile::Status::missing: return {State::none, {}};
     case WholeFile::Status::failed: return {State::unreadable, {}};

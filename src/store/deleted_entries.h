@@ -25,9 +25,12 @@ struct Deletion {
   std::int64_t number = 0;  // what `restore` calls it by (deletion_numbers.h); 0 until it is kept
 };
 
-// The newest deletions kept; more would be kept by no one's accident.
+// The newest deletions kept; more would be kept by no one's accident. Each
+// delete reads the file whole and writes it anew: at this size that costs no
+// more than a delete with none kept costs again. The newest deletion is kept
+// whatever its size.
 inline constexpr std::size_t kMaxDeletionsKept = 1000;
-inline constexpr std::size_t kMaxDeletedEntriesBytes = std::size_t{64} << 20;
+inline constexpr std::size_t kMaxDeletedEntriesBytes = std::size_t{768} << 10;
 
 // The file of deleted entries: a bookmark file that any browser imports, one
 // folder a deletion, newest first, named as the category; the stored bytes

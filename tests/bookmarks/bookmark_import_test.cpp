@@ -120,6 +120,21 @@ TEST_F(BookmarkImportTest, ExportThenImportIntoAnEmptyCollectionGivesTheSameFile
   EXPECT_FALSE(std::filesystem::exists(empty / "1.dat"));
 }
 
+// NUL bytes, as a crash or another program leaves them, never stand in the file: every
+// category and website comes back, a name left empty as the address or 未命名.
+TEST_F(BookmarkImportTest, ExportThenImportBringsBackWhatNulBytesNamed) {
+  const std::string nul(1, '\0');
+  test::writeBytes(categoryFile(dir.path()), std::string(40, '\0') + test::categoryRecord("B" + nul + "C"));
+  test::writeBytes(siteFile(dir.path(), 0), test::siteRecord("a" + nul + "b", "http://a" + nul + "/"));
+  test::writeBytes(siteFile(dir.path(), 1), test::siteRecord(std::string(50, '\0'), "http://n/"));
+  const std::filesystem::path exported = dir / "导出.html";
+  ASSERT_EQ(exportBookmarks(test::Folder(dir.path()), exported).status, ExportOutcome::Status::done);
+  EXPECT_EQ(test::readBytes(exported).find('\0'), std::string::npos);
+  test::TempDir empty;
+  ASSERT_EQ(importBookmarks(test::Folder(empty.path()), test::readBytes(exported)).status, Status::done);
+  EXPECT_EQ(collectionListing(empty.path()), "未命名: ab <http://a/>\nBC: http://n/ <http://n/>\n");
+}
+
 // Every point an import can be stopped at leaves the old collection or the whole import, once start-up has run.
 TEST_F(BookmarkImportTest, AStopAtAnyStepLeavesTheOldCollectionOrTheWholeImport) {
   const std::string bookmarks = fixtureBytes("firefox-nested-folders.html");

@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "bookmarks/bookmark_export.h"
-#include "bookmarks/bookmark_file.h"
 #include "bookmarks/bookmarks_command.h"
 #include "bookmarks/import_plan.h"
 #include "bookmarks/web_address.h"
+#include "store/bookmark_file.h"
 #include "store/data_files.h"
+#include "store/deleted_entries.h"
 #include "support/faulty_file_system.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
@@ -37,15 +38,61 @@ TEST(CollapseWhiteSpaceTest, RunsBecomeOneBlankAndTheEndsGo) {
   for (const auto& [text, collapsed] : cases) EXPECT_EQ(collapseWhiteSpace(text), collapsed) << text;
 }
 
-TEST(BookmarkFileTest, DeepNestingAndHugeInputNeverCrash) {
-  std::string deep = "<!DOCTYPE NETSCAPE-Bookmark-file-1>";
-  for (int i = 0; i < 20000; ++i) deep += "<DL><p><DT><H3>x</H3>";
-  deep += "<DT><A HREF=\"http://example.org/\">a</A>";
-  const auto parsed = parseBookmarkFile(deep);
-  ASSERT_TRUE(std::holds_alternative<BookmarkTree>(parsed));
-  EXPECT_FALSE(std::get<BookmarkTree>(parsed).folders.empty());
-  for (const std::string& bytes : {std::string(), std::string(3, '\0'), std::string("\x89PNG\r\n\x1a\n\0\0", 10)})
-    EXPECT_TRUE(std::holds_alternative<UnreadableFile>(parseBookmarkFile(bytes)));
+// A line an item: the folder it is in, "name/" or "title address", the attributes asked for.
+std::string outlineOf(const BookmarkTree& tree) {
+  std::string outline;
+  const auto line = [&outline](int folder, const std::string& text, const BookmarkAttributes& attributes) {
+    outline += std::to_string(folder) + " " + text;
+    for (const auto& [name, value] : attributes) outline.append(" ").append(name).append("=").append(value);
+    outline += "\n";
+  };
+  for (const BookmarkTree::Folder& folder : tree.folders) line(folder.parent, folder.name + "/", folder.attributes);
+  for (const Bookmark& link : tree.links) line(link.folder, link.title + " " + link.address, link.attributes);
+  return outline;
+}
+
+TEST(BookmarkFileTest, AFileIsReadWholeOrRefused) {
+  const std::string head = "<!DOCTYPE NETSCAPE-Bookmark-file-1><DL><p>";
+  const std::string lost = "<DT><A HREF=\"http://b.example/\">b</A></DL>";
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {head + "<DT><A HREF=\"http://a.example/\">" + std::string("a\0" "1</A>", 6) + std::string(60, '\0') + lost,
+       "-1 a1 http://a.example/\n-1 b http://b.example/\n"},
+      {head + "<DT><H3>\xD6\xD0\xCE\xC4</H3><DL><p><DT><A HREF=\"http://a.example/\">\xD0\xC2\xC0\xCB</A></DL>",
+       "-1 中文/\n0 新浪 http://a.example/\n"},
+      {head + "<DT><H3 add_date=\"1\" LAST_MODIFIED=\"2\">f</H3><DL><p><DT><A HREF=\"http://a.example/\" "
+              "Tarvola_Record=\"AB\">a</A></DL>",
+       "-1 f/ ADD_DATE=1\n0 a http://a.example/ TARVOLA_RECORD=AB\n"},
+      {head + "<DT><A HREF=\"http://a.example/\">" + std::string(11 << 20, 'a') + "</A>" + lost, "refused"},
+      {"", "refused"},
+      {std::string(3, '\0'), "refused"},
+      {std::string("\x89PNG\r\n\x1a\n\0\0", 10), "refused"},
+  };
+  constexpr std::string_view kAsked[] = {"ADD_DATE", "TARVOLA_RECORD"};
+  for (const auto& [bytes, outline] : cases) {
+    const auto parsed = parseBookmarkFile(bytes, kAsked);
+    const auto* tree = std::get_if<BookmarkTree>(&parsed);
+    EXPECT_EQ(tree ? outlineOf(*tree) : "refused", outline) << bytes.substr(0, 200);
+  }
+}
+
+// Each level deeper in the parser's tree, each path longer: read in time and
+// memory that the file's size bounds, the category named as by its whole path.
+TEST(BookmarkFileTest, DeepNestingIsReadWhole) {
+  constexpr int kDepth = 100000;
+  std::string file = "<!DOCTYPE NETSCAPE-Bookmark-file-1><DL><p>";
+  std::string path;
+  for (int i = 0; i < kDepth; ++i) {
+    file += "<DT><H3> 深\t" + std::to_string(i % 10) + " </H3>\n<DL><p>\n";
+    path += (i == 0 ? " 深\t" : "/ 深\t") + std::to_string(i % 10) + " ";
+  }
+  file += "<DT><A HREF=\"http://e.org/\">a</A>";
+  const auto parsed = parseBookmarkFile(file);
+  ASSERT_EQ(std::get<BookmarkTree>(parsed).folders.size(), std::size_t{kDepth});
+  const ImportPlan plan = planImport({}, std::get<BookmarkTree>(parsed));
+  ASSERT_EQ(plan.appendedSites.size(), 1u);
+  const auto position = static_cast<std::size_t>(plan.appendedSites.begin()->first);
+  EXPECT_EQ(plan.newCategories.at(position).shownName(),
+            CategoryRecord::withName(collapseWhiteSpace(path)).shownName());
 }
 
 TEST(BookmarkExportTest, TextIsEscapedAndEveryItemHasALineOfItsOwn) {
@@ -157,6 +204,19 @@ TEST(BookmarksCommandTest, AnImportItCantMakeChangesNothing) {
     EXPECT_EQ(std::filesystem::exists(categoryFile(dir.path())), c.status == 0);
     held.reset();
   }
+}
+
+// Every deletion listed whole, by the names it took, whatever bytes they hold.
+TEST(BookmarksCommandTest, DeletedListsEachDeletionByItsNames) {
+  test::TempDir dir;
+  const std::vector<Deletion> deletions = {
+      {Deletion::Kind::category, 1, std::string(40, '\0'), test::siteRecord(std::string(50, '\0'), "http://n/")},
+      {Deletion::Kind::website, 0, test::categoryRecord("\xD0\xC2\xCE\xC5"), test::siteRecord("", "http://s/")}};
+  test::writeBytes(dir / pathFromUtf8(kDeletedEntriesFileName), deletedEntriesText(deletions));
+  RecordedOutput output;
+  EXPECT_EQ(runBookmarksCommand({"-d", utf8(dir.path()), "deleted"}, dir.path(), nativeFileSystem(), output), 0);
+  for (const std::string part : {"分类“”，1 个网站\n", "分类“新闻”里的网站“http://s/”\n", "restore\n"})
+    EXPECT_NE(output.reports.find(part), std::string::npos) << part;
 }
 
 TEST(BookmarksCommandTest, ALargeFileShowsItsProgress) {

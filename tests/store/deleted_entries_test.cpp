@@ -7,6 +7,7 @@
 #include "store/deleted_entries.h"
 #include "store/file_system.h"
 #include "store/folder_change.h"
+#include "store/records.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
@@ -23,6 +24,11 @@ TEST(DeletedEntriesTest, ADeletionJoinsTheNewestFirstWithinTheBoundAndNothingFor
   const std::string ours = deletedEntriesText({deletionAt(1), deletionAt(2)});
   std::vector<Deletion> full;
   for (std::int64_t time = 1000; time > 0; --time) full.push_back(deletionAt(time));
+  const Deletion large{Deletion::Kind::category, 1, std::string(40, 'A'), std::string(SiteRecord::kLength << 12, ' ')};
+  std::string olderWithNul = ours;  // names were written as stored, NUL bytes and all
+  olderWithNul.insert(olderWithNul.find(">A</H3>") + 2, 2, '\0');
+  const std::string stranger = std::string(ours).insert(ours.find("    <DT>"), "<DT><H3>x</H3><DL><p></DL><p>\n");
+  const std::string lastFolderEnd = ours.substr(0, ours.rfind("</DL><p>\n"));
   struct Case {
     const char* what;
     std::string before;
@@ -34,6 +40,10 @@ TEST(DeletedEntriesTest, ADeletionJoinsTheNewestFirstWithinTheBoundAndNothingFor
       {"full", deletedEntriesText(full), {}, ""},
       {"cut short", ours.substr(0, ours.size() - 20), {3}, ours.substr(0, ours.size() - 20)},
       {"another program's", "<html>something else</html>", {3}, "<html>something else</html>"},
+      {"cut after a folder", lastFolderEnd, {3}, lastFolderEnd},
+      {"with a folder no deletion made", stranger, {3}, stranger},
+      {"written before names lost their NUL bytes", olderWithNul, {3, 1, 2}, ""},
+      {"one deletion past the byte bound", deletedEntriesText({large}), {3}, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

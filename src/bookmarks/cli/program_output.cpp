@@ -54,16 +54,16 @@ class WindowsOutput final : public CommandOutput {
 
 #else
 
+// The whole text by its size: a NUL byte in it would end fputs early.
+void writeWhole(std::FILE* stream, const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stream);
+  std::fflush(stream);
+}
+
 class ConsoleOutput final : public CommandOutput {
  public:
-  void report(const std::string& text, bool failed) override {
-    std::fputs(text.c_str(), failed ? stderr : stdout);
-    std::fflush(failed ? stderr : stdout);
-  }
-  void progress(const std::string& text) override {
-    std::fputs(text.c_str(), stderr);
-    std::fflush(stderr);
-  }
+  void report(const std::string& text, bool failed) override { writeWhole(failed ? stderr : stdout, text); }
+  void progress(const std::string& text) override { writeWhole(stderr, text); }
 };
 
 #endif

@@ -1,4 +1,4 @@
-#include "bookmarks/chinese_encoding.h"
+#include "store/chinese_encoding.h"
 
 #include <libxml/encoding.h>
 
