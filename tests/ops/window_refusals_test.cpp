@@ -82,18 +82,13 @@ TEST(WindowRefusalsTest, AChangeIsMadeWholeOrNotAtAllAndTheCaptionSaysWhy) {
          return Keep();
        },
        addCategory, false, "无法写入“wwww.dat”，未做任何更改"},
+      // As one that can't be read.
       {"the file of deleted entries is a directory",
        [](const auto& dir, FaultyFileSystem&) {
          std::filesystem::create_directories(dir / pathFromUtf8(kDeletedEntriesFileName) / "inside");
          return Keep();
        },
        deleteWebsiteB1, false, failed},
-      {"the file of deleted entries can't be read",
-       [](const auto&, FaultyFileSystem& fs) {
-         fs.failWhen([](const std::string& step) { return step.starts_with("open-read") && isKeptDeletions(step); });
-         return Keep();
-       },
-       deleteCategoryB, false, failed},
       {"the file of deleted entries can't be written",
        [](const auto& dir, FaultyFileSystem& fs) {
          test::writeBytes(dir / pathFromUtf8(kDeletedEntriesFileName), deletedEntriesText({}));
