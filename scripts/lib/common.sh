@@ -17,7 +17,7 @@ install_packages() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-build_packages=(cmake ninja-build g++ pkg-config libxml2-dev libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-translations-l10n libgl-dev fonts-noto-cjk)
+build_packages=(cmake ninja-build g++ pkg-config python3 unicode-data libxml2-dev libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-translations-l10n libgl-dev fonts-noto-cjk)
 fuzz_packages=(clang-14 libclang-rt-14-dev)
 analysis_packages=(clang-tidy-14 cppcheck)
 

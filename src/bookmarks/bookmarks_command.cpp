@@ -1,11 +1,13 @@
 #include "bookmarks/bookmarks_command.h"
 
+#include <algorithm>
 #include <charconv>
 #include <new>
 #include <optional>
 
 #include "bookmarks/bookmark_export.h"
 #include "bookmarks/bookmark_import.h"
+#include "bookmarks/find_websites.h"
 #include "bookmarks/messages.h"
 #include "bookmarks/restore_deleted.h"
 #include "store/data_files.h"
@@ -47,6 +49,12 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& argu
   return line;
 }
 
+// `find` without a word to look for.
+bool lacksKeyword(const std::vector<std::string>& words) {
+  return !words.empty() && words[0] == "find" &&
+         std::all_of(words.begin() + 1, words.end(), [](const std::string& word) { return word.find_first_not_of(" \t") == std::string::npos; });
+}
+
 // `import` or `export` without a name, or with an empty one: then no file is named.
 bool lacksFileName(const std::vector<std::string>& words) {
   const bool moves = !words.empty() && (words[0] == "import" || words[0] == "export");
@@ -76,6 +84,13 @@ int runExport(DataFolder& folder, const std::string& file, CommandOutput& output
   return failed ? kFailed : 0;
 }
 
+int runFind(DataFolder& folder, const std::string& query, CommandOutput& output) {
+  const FindOutcome outcome = findWebsites(folder, query);
+  const bool failed = outcome.status != WholeCollection::Status::done || outcome.found.empty();
+  output.report(findReport(outcome, query), failed);
+  return failed ? kFailed : 0;
+}
+
 int runListing(DataFolder& folder, CommandOutput& output) {
   const DeletedOutcome outcome = listDeleted(folder);
   const bool failed =
@@ -92,14 +107,19 @@ int runRestore(DataFolder& folder, std::optional<std::size_t> number, CommandOut
 }
 
 struct Action {
-  enum class Kind { import, exportTo, listDeleted, restore };
+  enum class Kind { import, exportTo, listDeleted, restore, find };
   Kind kind;
-  std::string file;
+  std::string file;  // find: the words looked for
   std::optional<std::size_t> number;  // restore: the deletion's, or all
 };
 
 std::optional<Action> actionOf(const std::vector<std::string>& words) {
   using Kind = Action::Kind;
+  if (words.size() >= 2 && words[0] == "find") {
+    std::string query = words[1];
+    for (std::size_t i = 2; i < words.size(); ++i) query += " " + words[i];
+    return Action{Kind::find, query, {}};
+  }
   if (words.size() == 1 && words[0] == "deleted") return Action{Kind::listDeleted, {}, {}};
   if (words.size() == 1 && words[0] == "restore") return Action{Kind::restore, {}, {}};
   if (words.size() == 2 && words[0] == "restore") {
@@ -123,6 +143,7 @@ int run(DataFolder& folder, const Action& action, CommandOutput& output) {
     case Action::Kind::exportTo: return runExport(folder, action.file, output);
     case Action::Kind::listDeleted: return runListing(folder, output);
     case Action::Kind::restore: return runRestore(folder, action.number, output);
+    case Action::Kind::find: return runFind(folder, action.file, output);
   }
   return kBadCommandLine;
 }
@@ -136,6 +157,10 @@ int runCommand(const std::vector<std::string>& arguments, const std::filesystem:
   }
   if (line && lacksFileName(line->words)) {
     output.report("命令 " + line->words[0] + " 后面缺少书签文件的名字。\n\n" + helpText(), true);
+    return kBadCommandLine;
+  }
+  if (line && lacksKeyword(line->words)) {
+    output.report("命令 find 后面缺少要找的关键词。\n\n" + helpText(), true);
     return kBadCommandLine;
   }
   const std::optional<Action> action = line ? actionOf(line->words) : std::nullopt;

@@ -18,6 +18,12 @@ std::string shown(std::string text) {
   return text;
 }
 
+// A field as one column of a line: a tab or line break in it would end the column.
+std::string onOneLine(std::string text) {
+  std::replace_if(text.begin(), text.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
+  return shown(std::move(text));
+}
+
 std::string quoted(const std::string& text) { return "“" + shown(text) + "”"; }
 
 // A file of the data folder by its name; the folder itself where no one file is to blame.
@@ -156,6 +162,7 @@ std::string helpText() {
          "  tarvola-bookmarks 书签文件\n"
          "  tarvola-bookmarks [--data-dir 目录] deleted\n"
          "  tarvola-bookmarks [--data-dir 目录] restore [编号]\n"
+         "  tarvola-bookmarks [--data-dir 目录] find 关键词 [关键词…]\n"
          "\n"
          "  import  把浏览器导出的书签文件（HTML）加入收藏：每个文件夹成为一个分类，\n"
          "          每个书签成为一个网站；不在文件夹里的书签放进分类“未分类”。\n"
@@ -167,6 +174,10 @@ std::string helpText() {
          "  restore 恢复这个编号的删除；不给编号就全部恢复。分类回到列表末尾，\n"
          "          单独删除的网站回到同名分类的末尾。把“已删除的收藏.html”拖到\n"
          "          本程序上也会全部恢复。\n"
+         "  find    在全部收藏里找网站：每个关键词都要出现在网站的名称、地址或分类名里\n"
+         "          （不分大小写，全角字母和数字同半角）；中文也可以用拼音找，全拼、\n"
+         "          首字母或两者混用都行，例如 xinlang、xl、xinl 都能找到“新浪”。\n"
+         "          每行一个网站：分类、名称、地址，用制表符隔开；从词首开始的在前。\n"
          "\n"
          "选项：\n"
          "  -d, --data-dir 目录  使用这个数据目录（默认是本程序所在的目录）\n"
@@ -230,6 +241,21 @@ std::string restoreReport(const DeletedOutcome& outcome) {
                      " 个。\n";
   for (const Deletion& deletion : outcome.deletions) text += "  " + deletionText(deletion);
   return text + orphansReport(outcome.keptOrphans);
+}
+
+std::string findReport(const FindOutcome& outcome, const std::string& query) {
+  using Status = WholeCollection::Status;
+  switch (outcome.status) {
+    case Status::done: break;
+    case Status::busy: return std::string(kFolderBusy) + "没有查找。\n";
+    case Status::pendingChange: return "数据目录里有一次没有完成的更改，现在也无法完成它，没有查找。\n";
+    case Status::readFailed: return "无法读取" + dataFile(outcome.file) + "，没有查找。\n";
+  }
+  if (outcome.found.empty()) return "没有找到含有" + quoted(query) + "的网站。\n";
+  std::string text;
+  for (const FoundWebsite& website : outcome.found)
+    text += onOneLine(website.category) + "\t" + onOneLine(website.name) + "\t" + onOneLine(website.address) + "\n";
+  return text;
 }
 
 std::string progressLine(std::size_t done, std::size_t all) {

@@ -4,6 +4,7 @@
 
 #include "bookmarks/bookmark_export.h"
 #include "bookmarks/bookmark_import.h"
+#include "bookmarks/find_websites.h"
 #include "bookmarks/restore_deleted.h"
 
 namespace tarvola {
@@ -13,6 +14,8 @@ std::string importReport(const ImportOutcome& outcome, const std::string& file);
 std::string exportReport(const ExportOutcome& outcome, const std::string& file);
 std::string deletedListing(const DeletedOutcome& outcome);
 std::string restoreReport(const DeletedOutcome& outcome);
+// The websites found, one a line: category, name and address, separated by tabs.
+std::string findReport(const FindOutcome& outcome, const std::string& query);
 std::string progressLine(std::size_t done, std::size_t all);
 std::string unreadableFileReport(const std::string& file, bool tooLarge);
 // `unfinished`: the change was recorded and stopped half-way.

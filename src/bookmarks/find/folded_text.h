@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarvola {
+
+// Text as a search compares it: ASCII letters in lower case, full-width
+// letters, digits and signs as their ASCII forms, the ideographic blank as a blank.
+char32_t foldedCharacter(char32_t character);
+
+// The folded characters of UTF-8 text; damaged bytes become U+FFFD.
+std::u32string foldedCharacters(std::string_view utf8);
+
+// Characters as UTF-8, for plain searches through a field.
+std::string utf8Of(std::u32string_view characters);
+
+// A blank or a punctuation mark: what a word starts after.
+bool separatesWords(char32_t character);
+
+}  // namespace tarvola

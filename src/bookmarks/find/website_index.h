@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "bookmarks/find/indexed_field.h"
+#include "store/bookmark_html.h"
+
+namespace tarvola {
+
+// A website as the window shows it, with its category's name.
+struct FoundWebsite {
+  std::string category;
+  std::string name;
+  std::string address;
+};
+
+// Every website of a collection, normalised once for searches as you type.
+class WebsiteIndex {
+ public:
+  explicit WebsiteIndex(const std::vector<BookmarkFolder>& collection);
+
+  // The websites in which every blank-separated word of `query` is found, in
+  // any of name, address and category name (each word in any): those where
+  // every word starts a word of its field first, then the rest; within each,
+  // in the collection's order. Positions in websites(). An empty query finds
+  // every website.
+  std::vector<std::size_t> find(std::string_view query) const;
+
+  const std::vector<FoundWebsite>& websites() const { return websites_; }
+
+ private:
+  struct Entry {
+    std::uint32_t category;
+    IndexedField name;
+    IndexedField address;
+  };
+
+  std::vector<FoundWebsite> websites_;
+  std::vector<IndexedField> categories_;
+  std::vector<Entry> entries_;
+};
+
+}  // namespace tarvola

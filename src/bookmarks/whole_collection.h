@@ -1,0 +1,25 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "bookmarks/bookmark_import.h"
+#include "store/bookmark_html.h"
+#include "store/data_folder.h"
+
+namespace tarvola {
+
+struct WholeCollection {
+  enum class Status { done, busy, pendingChange, readFailed };
+  Status status = Status::done;
+  std::string file;  // the file that could not be read
+  // What the window shows: every category's whole records, missing files as empty ones.
+  std::vector<BookmarkFolder> categories;
+};
+
+// Every category with its websites, read under the folder's lock so that it
+// is read as one, not half before and half after another program's change.
+WholeCollection readWholeCollection(DataFolder& folder, std::chrono::milliseconds patience = kToolPatience);
+
+}  // namespace tarvola
