@@ -40,7 +40,8 @@ qt_version=$(version_of qt6-base)
 fill() {
   sed -e "s|@VERSION@|$version|g" -e "s|@COMMIT@|$commit|g" -e "s|@SOURCE_ARCHIVE@|$name-source.tar.gz|g" \
     -e "s|@QT_VERSION@|$qt_version|g" -e "s|@QT_VERSION_IN_URL@|${qt_version//+/%2B}|g" \
-    -e "s|@LIBXML2_VERSION@|$(version_of libxml2)|g" -e "s|@MINGW_VERSION@|$(version_of mingw-w64)|g" "$1"
+    -e "s|@LIBXML2_VERSION@|$(version_of libxml2)|g" -e "s|@MINGW_VERSION@|$(version_of mingw-w64)|g" \
+    -e "s|@UNIHAN_VERSION@|$(dpkg-query -W -f='${Version}' unicode-data)|g" "$1"
 }
 # Notes in the user's language: UTF-8 with a byte-order mark, which every Notepad reads.
 { printf '\xef\xbb\xbf'; fill "$root/packaging/windows/user-notes.txt"; } >"$folder/使用说明.txt"

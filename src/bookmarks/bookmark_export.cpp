@@ -4,6 +4,21 @@
 
 namespace tarvola {
 
+namespace {
+
+ExportOutcome::Status exportStatusOf(WholeCollection::Status status) {
+  using Status = ExportOutcome::Status;
+  switch (status) {
+    case WholeCollection::Status::done: return Status::done;
+    case WholeCollection::Status::busy: return Status::busy;
+    case WholeCollection::Status::pendingChange: return Status::pendingChange;
+    case WholeCollection::Status::readFailed: break;
+  }
+  return Status::readFailed;
+}
+
+}  // namespace
+
 std::string bookmarkFileText(const std::vector<BookmarkFolder>& collection) { return bookmarkHtml("书签", collection); }
 
 ExportOutcome exportBookmarks(DataFolder& folder, const std::filesystem::path& target,
@@ -14,11 +29,9 @@ ExportOutcome exportBookmarks(DataFolder& folder, const std::filesystem::path& t
     outcome.status = Status::folderFile;
     return outcome;
   }
-  WholeCollection whole = readWholeCollection(folder, patience);
+  const WholeCollection whole = readWholeCollection(folder, patience);
   if (whole.status != WholeCollection::Status::done) {
-    outcome.status = whole.status == WholeCollection::Status::busy            ? Status::busy
-                     : whole.status == WholeCollection::Status::pendingChange ? Status::pendingChange
-                                                                              : Status::readFailed;
+    outcome.status = exportStatusOf(whole.status);
     outcome.file = whole.file;
     return outcome;
   }

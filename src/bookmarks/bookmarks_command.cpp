@@ -51,8 +51,8 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& argu
 
 // `find` without a word to look for.
 bool lacksKeyword(const std::vector<std::string>& words) {
-  return !words.empty() && words[0] == "find" &&
-         std::all_of(words.begin() + 1, words.end(), [](const std::string& word) { return word.find_first_not_of(" \t") == std::string::npos; });
+  const auto blank = [](const std::string& word) { return word.find_first_not_of(" \t") == std::string::npos; };
+  return !words.empty() && words[0] == "find" && std::all_of(words.begin() + 1, words.end(), blank);
 }
 
 // `import` or `export` without a name, or with an empty one: then no file is named.

@@ -17,6 +17,7 @@ struct FindOutcome {
 };
 
 // The websites of the whole collection that `query` finds (WebsiteIndex::find).
-FindOutcome findWebsites(DataFolder& folder, std::string_view query, std::chrono::milliseconds patience = kToolPatience);
+FindOutcome findWebsites(DataFolder& folder, std::string_view query,
+                         std::chrono::milliseconds patience = kToolPatience);
 
 }  // namespace tarvola
