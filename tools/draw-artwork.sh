@@ -72,37 +72,37 @@ draw_background 1 "$out/background.jpg"
 draw_background 2 "$out/background@2x.jpg"
 
 # --- Instructions picture, 390 x 315 --------------------------------------
-# Steps wrap with a hanging indent; the break points keep the text as it is.
+# The text is resources/instructions.txt, which the program also hands to
+# screen readers: the title, the body, and the date at the bottom right. In the
+# body a step's number stands before "|" and its text wraps with a hanging
+# indent; an empty line is a little air between steps, or a whole blank line
+# before a line without a number.
 text_x=30                  # left edge of the text on the card
 line_h=20                  # line pitch of body text
 indent=15                  # width of "1. " at the body size
-step_lines=(
-    '1. |添加网站类别。在网站类别列表框中点击鼠标右键，'
-    '|选择添加网站类别项即可。'
-    ''
-    '2. |添加网站。选中网站类别，点击鼠标右键，'
-    '|选择添加网站即可。'
-    ''
-    '3. |登入网站。双击精品网站列表框中的网站名称，'
-    '|系统将启动默认的浏览器登入该网站。'
-)
+mapfile -t text_lines <"$out/instructions.txt"
+title="${text_lines[0]}"
+date="${text_lines[-1]}"
+body_lines=("${text_lines[@]:1:${#text_lines[@]}-2}")
 draw_instructions() {
-    local k=$1 body=() y=60 entry num rest
-    for entry in "${step_lines[@]}"; do
+    local k=$1 body=() y=60 i entry next num rest
+    for i in "${!body_lines[@]}"; do
+        entry="${body_lines[i]}"
         if [[ -z "$entry" ]]; then
-            y=$((y + 8))        # a little air between the steps
+            next="${body_lines[i + 1]:-}"
+            if [[ "$next" == *"|"* ]]; then y=$((y + 8)); else y=$((y + line_h)); fi
             continue
         fi
-        num="${entry%%|*}"
-        rest="${entry#*|}"
-        [[ -n "$num" ]] && body+=(-annotate "$(at "$k" "+${text_x}+${y}")" "$num")
-        body+=(-annotate "$(at "$k" "+$((text_x + indent))+${y}")" "$rest")
+        if [[ "$entry" != *"|"* ]]; then
+            body+=(-annotate "$(at "$k" "+${text_x}+${y}")" "$entry")
+        else
+            num="${entry%%|*}"
+            rest="${entry#*|}"
+            [[ -n "$num" ]] && body+=(-annotate "$(at "$k" "+${text_x}+${y}")" "$num")
+            body+=(-annotate "$(at "$k" "+$((text_x + indent))+${y}")" "$rest")
+        fi
         y=$((y + line_h))
     done
-    y=$((y + line_h))           # the blank line
-    body+=(-annotate "$(at "$k" "+${text_x}+${y}")" '程序：Tarvola')
-    y=$((y + line_h))
-    body+=(-annotate "$(at "$k" "+${text_x}+${y}")" '版本：V2.0')
 
     convert -size "$(at "$k" 390x315)" gradient:'#CFCFCF-#A8A8A8' \
         -fill 'rgba(0,0,0,0.18)' -stroke none \
@@ -112,10 +112,10 @@ draw_instructions() {
         -stroke '#D8D8D8' -draw "$(at "$k" 'line 30,47 359,47')" \
         -stroke none -fill black \
         -font "$font_bold" -pointsize $((16 * k)) -gravity North \
-        -annotate "$(at "$k" +0+18)" '使用说明' \
+        -annotate "$(at "$k" +0+18)" "$title" \
         -font "$font_regular" -pointsize $((13 * k)) -gravity NorthWest \
         "${body[@]}" \
-        -gravity SouthEast -annotate "$(at "$k" +31+20)" '2004.4.6' \
+        -gravity SouthEast -annotate "$(at "$k" +31+20)" "$date" \
         "${jpeg[@]}" $(dpi "$k") "$2"
 }
 draw_instructions 1 "$out/instructions.jpg"
@@ -198,6 +198,7 @@ cat >"$out/resources.qrc" <<'EOF'
         <file alias="instructions@2x.jpg">instructions@2x.jpg</file>
         <file alias="icon-32.png">icon-32.png</file>
         <file alias="icon-16.png">icon-16.png</file>
+        <file alias="instructions.txt">instructions.txt</file>
     </qresource>
 </RCC>
 EOF

@@ -13,6 +13,8 @@ class ListEntries {
   virtual std::size_t size() const = 0;
   // The entry at `index` (below size()), UTF-8.
   virtual std::string at(std::size_t index) const = 0;
+  // What a screen reader adds to the entry's name (a website's address); "" for nothing.
+  virtual std::string description(std::size_t /*index*/) const { return {}; }
 };
 
 }  // namespace tarvola

@@ -16,6 +16,11 @@ class RecordNames final : public ListEntries {
 
   std::size_t size() const override { return names_.size(); }
   std::string at(std::size_t index) const override { return names_.at(index); }
+  // A website's entry is described by its address; a category's by nothing.
+  std::string description(std::size_t index) const override {
+    if constexpr (requires(const Record& record) { record.shownUrl(); }) return names_.record(index).shownUrl();
+    return {};
+  }
 
  private:
   ShownNames<Record> names_;

@@ -1,5 +1,6 @@
 #include "ui/artwork.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmapCache>
@@ -14,9 +15,13 @@ namespace tarvola {
 
 namespace {
 
-QPixmap picture(const QString& path) {
+void registerResourcesOnce() {
   static const bool registered = (registerResources(), true);
   (void)registered;
+}
+
+QPixmap picture(const QString& path) {
+  registerResourcesOnce();
   return QPixmap(path);
 }
 
@@ -28,6 +33,19 @@ Picture backgroundPicture() {
 
 Picture instructionsPicture() {
   return {picture(QStringLiteral(":/instructions.jpg")), QStringLiteral(":/instructions@2x.jpg")};
+}
+
+QString instructionsText() {
+  registerResourcesOnce();
+  QFile file(QStringLiteral(":/instructions.txt"));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QStringList lines;
+  // "|" marks where the drawing indents; a checkout with CRLF line ends reads the same.
+  for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+    const QString shown = QString(line).remove(u'|').trimmed();
+    if (!shown.isEmpty()) lines.append(shown);
+  }
+  return lines.join(u'\n');
 }
 
 QIcon programIcon() {

@@ -17,6 +17,8 @@ struct Picture {
 
 Picture backgroundPicture();
 Picture instructionsPicture();
+// The instructions picture's text, line by line: the picture is drawn from the same file.
+QString instructionsText();
 QIcon programIcon();
 
 // Paints a picture at its natural size from the window's top-left corner, in

@@ -1,5 +1,7 @@
 #include "host/qt/dialogs.h"
 
+#include <algorithm>
+
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -15,7 +17,8 @@ QString askForText(QWidget* parent, const QString& prompt, const QString& title,
   // Qt's own buttons read in the system's language; ours are always Chinese.
   dialog.setOkButtonText(QStringLiteral("确定"));
   dialog.setCancelButtonText(QStringLiteral("取消"));
-  dialog.setMinimumWidth(360);
+  // Room for a long address. The layout sets the dialog's minimum size, so the width is set as its size.
+  dialog.resize(std::max(dialog.sizeHint().width(), 360), dialog.sizeHint().height());
   if (dialog.exec() != QDialog::Accepted) return {};
   return dialog.textValue();
 }

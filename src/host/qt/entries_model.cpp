@@ -19,8 +19,10 @@ int EntriesModel::rowCount(const QModelIndex& parent) const {
 
 QVariant EntriesModel::data(const QModelIndex& index, int role) const {
   if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) return {};
+  const auto row = static_cast<std::size_t>(index.row());
+  if (role == Qt::AccessibleDescriptionRole) return QString::fromStdString(entries_->description(row));
   if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
-  return QString::fromStdString(entries_->at(static_cast<std::size_t>(index.row())));
+  return QString::fromStdString(entries_->at(row));
 }
 
 }  // namespace tarvola

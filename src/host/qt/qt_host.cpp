@@ -1,5 +1,6 @@
 #include "host/qt/qt_host.h"
 
+#include <QAccessible>
 #include <QDateTime>
 #include <QItemSelectionModel>
 #include <QListView>
@@ -64,6 +65,9 @@ void QtHost::setToolTip(ListBox list, const std::string& text) { widget(list)->s
 void QtHost::setCaption(const std::string& caption) {
   // "[*]" in a title is Qt's placeholder for the modified mark; doubled it shows as itself.
   window_->setWindowTitle(toQt(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
+  // The window's accessible name is its caption; Qt doesn't tell a screen reader it changed.
+  QAccessibleEvent nameChanged(window_, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&nameChanged);
 }
 
 void QtHost::openAddress(const std::string& address) {

@@ -1,6 +1,7 @@
 #include "ui/instructions/form2.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPointer>
 
 #include "ui/artwork.h"
@@ -31,6 +32,8 @@ Form2::Form2()
   lightBlue.setColor(QPalette::Window, QColor(192, 192, 255));
   setPalette(lightBlue);
   setAutoFillBackground(true);
+  // The text is in the picture; a screen reader reads it here.
+  setAccessibleDescription(instructionsText());
   // Closing unloads the window; the next choice loads a fresh one.
   setAttribute(Qt::WA_DeleteOnClose);
   // Nothing owns the window, so one still open when the program quits is deleted here.
@@ -40,6 +43,14 @@ Form2::Form2()
 void Form2::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
   paintPicture(this, picture_);
+}
+
+void Form2::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void showInstructionsWindow() {

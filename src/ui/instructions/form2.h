@@ -6,7 +6,8 @@
 
 namespace tarvola {
 
-// The instructions window: one fixed picture that carries the text, no controls.
+// The instructions window: one fixed picture that carries the text, no controls;
+// Escape closes it.
 // A top-level window of its own, so the program runs on while either window is open.
 class Form2 final : public QWidget {
   Q_OBJECT
@@ -15,6 +16,7 @@ class Form2 final : public QWidget {
   Form2();
 
  protected:
+  void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:

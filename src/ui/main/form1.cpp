@@ -71,13 +71,14 @@ void Form1::buildLists() {
   // The host has given both lists their models, and with them their selection models.
   connect(List1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &Form1::List1_Click);
   connect(List2->selectionModel(), &QItemSelectionModel::selectionChanged, this, &Form1::List2_Click);
-  // Emitted for a double-click on an entry only, never for Enter.
-  connect(List2, &QAbstractItemView::doubleClicked, this, &Form1::List2_DblClick);
+  // A double-click, Enter, or a screen reader's default action on the entry; never QListView's activated.
+  connect(List2, &ListBoxView::entryOpened, this, &Form1::List2_DblClick);
 }
 
 void Form1::buildMenus() {
   pop1 = new QMenu(QStringLiteral("设置"), this);
   pop1->setObjectName(QStringLiteral("pop1"));
+  pop1->setAccessibleName(QStringLiteral("网站类别菜单"));
   addMenuItem(pop1, "wzlb", QStringLiteral("添加网站类别"), &Form1::wzlb_Click);
   addMenuItem(pop1, "xgwzlb", QStringLiteral("修改网站类别"), &Form1::xgwzlb_Click);
   addMenuItem(pop1, "scwzlb", QStringLiteral("删除网站类别"), &Form1::scwzlb_Click);
@@ -86,6 +87,7 @@ void Form1::buildMenus() {
 
   pop2 = new QMenu(QStringLiteral("1234"), this);
   pop2->setObjectName(QStringLiteral("pop2"));
+  pop2->setAccessibleName(QStringLiteral("网站菜单"));
   addMenuItem(pop2, "scwz", QStringLiteral("删除网站"), &Form1::scwz_Click);
   addMenuItem(pop2, "xgwz", QStringLiteral("修改网站"), &Form1::xgwz_Click);
 }

@@ -14,8 +14,18 @@ class ListBoxView final : public QListView {
  public:
   explicit ListBoxView(QWidget* parent = nullptr);
 
+  // Selects the entry, as the first click of a double-click does, then opens it.
+  void openEntry(int row);
+  // Selects the entry, or takes the selection from it.
+  void toggleEntry(int row);
+
+ signals:
+  // A double-click on an entry, Enter, or a screen reader's default action on an entry.
+  void entryOpened();
+
  protected:
   void focusInEvent(QFocusEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace tarvola
