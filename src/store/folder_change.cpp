@@ -1,7 +1,5 @@
 #include "store/folder_change.h"
 
-#include <ranges>
-
 #include "store/atomic_rewrite.h"
 #include "store/data_files.h"
 #include "store/file_system.h"
@@ -28,8 +26,8 @@ FolderChange::FolderChange(DataFolder& folder, std::chrono::milliseconds patienc
 FolderChange::~FolderChange() {
   if (committed_) return;
   // The latest first, stopping at one that stays: what is left is numbered from 0, to be found next time.
-  for (const std::string& temp : std::views::reverse(temporaries_)) {
-    if (!isRemoved(fs_.remove(pathOf(temp)))) return;
+  for (std::size_t n = temporaries_.size(); n-- > 0;) {
+    if (!isRemoved(fs_.remove(pathOf(temporaries_[n])))) return;
   }
 }
 

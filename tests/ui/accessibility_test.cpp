@@ -49,11 +49,13 @@ TEST_F(AccessibilityTest, TheTreeNamesAndDescribesWhatThePicturesShow) {
                           nameOf(accessible(window.form().findChild<QWidget*>("pop1"))),
                           nameOf(accessible(window.form().findChild<QWidget*>("pop2"))), nameOf(accessible(&instructions)),
                           descriptionOf(accessible(&instructions))};
+  const QString instructionsText =
+      "使用说明\n1. 添加网站类别。在网站类别列表框中点击鼠标右键，\n选择添加网站类别项即可。\n"
+      "2. 添加网站。选中网站类别，点击鼠标右键，\n选择添加网站即可。\n"
+      "3. 登入网站。双击精品网站列表框中的网站名称，\n系统将启动默认的浏览器登入该网站。\n"
+      "程序：Tarvola\n版本：V2.0\n2004.4.6";
   EXPECT_EQ(shown, (QStringList{"精品网站", "b2", "www.b2.cn", "http://b1.cn", "", "B", "网站类别菜单", "网站菜单", "使用说明",
-                                "使用说明\n1. 添加网站类别。在网站类别列表框中点击鼠标右键，\n选择添加网站类别项即可。\n"
-                                "2. 添加网站。选中网站类别，点击鼠标右键，\n选择添加网站即可。\n"
-                                "3. 登入网站。双击精品网站列表框中的网站名称，\n系统将启动默认的浏览器登入该网站。\n"
-                                "程序：Tarvola\n版本：V2.0\n2004.4.6"}));
+                                instructionsText}));
   instructions.show();
   QTest::keyClick(&instructions, Qt::Key_Escape);
   EXPECT_FALSE(instructions.isVisible());

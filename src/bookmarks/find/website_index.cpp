@@ -30,6 +30,7 @@ WebsiteIndex::WebsiteIndex(const std::vector<BookmarkFolder>& collection) {
 std::vector<std::size_t> WebsiteIndex::find(std::string_view query) const {
   const std::vector<QueryWord> words = queryWords(query);
   std::vector<std::vector<FieldMatch>> byCategory;
+  byCategory.reserve(words.size());
   for (const QueryWord& word : words) byCategory.push_back(categoryMatches(categories_, word));
   std::vector<std::size_t> first;
   std::vector<std::size_t> rest;

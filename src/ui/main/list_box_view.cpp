@@ -54,7 +54,8 @@ void ListBoxView::focusInEvent(QFocusEvent* event) {
     QListView::focusInEvent(event);
     return;
   }
-  QAbstractScrollArea::focusInEvent(event);
+  // Past QAbstractItemView's, which makes the first entry current.
+  QAbstractScrollArea::focusInEvent(event);  // NOLINT(bugprone-parent-virtual-call)
   setAttribute(Qt::WA_InputMethodEnabled, false);
   viewport()->update();
 }
