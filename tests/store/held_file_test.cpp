@@ -14,6 +14,7 @@
 #include "ops/categories/data_dir_view.h"
 #include "ops/categories/delete_category.h"
 #include "ops/categories/rename_category.h"
+#include "store/data_folder.h"
 #include "store/retrying_file_system.h"
 #include "support/fake_host.h"
 #include "support/file_bytes.h"
@@ -115,9 +116,10 @@ TEST(HeldFileTest, ACategoryChangeLandsWhileAnotherProgramHoldsItsFile) {
   writeBytes(dir / "0.dat", test::siteFileOf({"a1"}));
   writeBytes(dir / "1.dat", test::siteFileOf({"b1"}));
   writeBytes(dir / "2.dat", test::siteFileOf({"c1"}));
-  test::FakeHost host(dir.path());
+  test::FakeHost host;
   RetryingFileSystem fs(systemFileSystem());
-  Form_Load(host, fs);
+  DataFolder folder(dir.path(), fs);
+  Form_Load(host, folder);
 
   host.select(ListBox::List1, 1);
   host.answerInput("D");
@@ -125,7 +127,7 @@ TEST(HeldFileTest, ACategoryChangeLandsWhileAnotherProgramHoldsItsFile) {
     // Not shared for writing: already the opening of the file to rewrite it is refused.
     const test::HeldFile holder(dir / "wwww.dat", "read", kHold);
     ASSERT_TRUE(holder.held());
-    xgwzlb_Click(host, fs);
+    xgwzlb_Click(host, folder);
   }
   EXPECT_EQ(readBytes(dir / "wwww.dat"), test::categoryFileOf({"A", "D", "C"}));
   const std::uint64_t renameRetries = fs.retries();
@@ -139,7 +141,7 @@ TEST(HeldFileTest, ACategoryChangeLandsWhileAnotherProgramHoldsItsFile) {
   {
     const test::HeldFile holder(dir / "ls.dat", "all", kHold);
     ASSERT_TRUE(holder.held());
-    scwzlb_Click(host, fs);
+    scwzlb_Click(host, folder);
   }
   EXPECT_GT(fs.retries(), renameRetries);
   reportRetries("delete a category, ls.dat held", fs.retries() - renameRetries);
