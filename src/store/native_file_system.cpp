@@ -144,12 +144,7 @@ class NativeFileSystem final : public FileSystem {
     const DWORD disposition = mode == OpenMode::openOrCreate ? OPEN_ALWAYS
                               : mode == OpenMode::truncate   ? CREATE_ALWAYS
                                                              : OPEN_EXISTING;
-    // An existing file opened to be changed is one a change will replace: with
-    // the right to delete it, a holder that would refuse the replace refuses
-    // the open, before anything is written.
-    const DWORD access = mode == OpenMode::readOnly ? GENERIC_READ
-                         : mode == OpenMode::existing ? GENERIC_READ | GENERIC_WRITE | DELETE
-                                                      : GENERIC_READ | GENERIC_WRITE;
+    const DWORD access = mode == OpenMode::readOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
     HANDLE handle = CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, disposition,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     status = statusOf(handle != INVALID_HANDLE_VALUE, &path);

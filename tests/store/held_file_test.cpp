@@ -68,9 +68,6 @@ TEST(HeldFileTest, AFileHeldForAMomentIsWaitedForAndOneThatCanNeverChangeIsNot) 
   };
   const Case cases[] = {
       {"open for writing, held for reading", Layout::file, "read", openForWriting, FsStatus::busy, FsStatus::ok, "old"},
-      // A replace would be refused: so is the open that comes before it.
-      {"open for writing, held without delete sharing", Layout::file, "read-write", openForWriting, FsStatus::busy,
-       FsStatus::ok, "old"},
       {"replace onto, held without delete sharing", Layout::file, "read-write", replaceWithNew, FsStatus::busy,
        FsStatus::ok, "new"},
       {"rename, held for reading", Layout::file, "read", renameAway, FsStatus::busy, FsStatus::ok, std::nullopt},
