@@ -554,12 +554,12 @@ void floorDeleteWebsite(benchmark::State& state, int earlier) {
   expectKept(state, dir, deletedWebsite(), kept);
 }
 
-// What the bounds keep at the most: as many deletions as are kept, each as
-// large as the bytes allow.
+// What the bounds keep at the most: as many deletions of kEarlierSites
+// websites as the file's bytes, or its count, allow.
 std::vector<Deletion> keptAtTheBound() {
-  constexpr std::size_t kWebsiteLine = 620;  // a website's line in the file, about
-  const auto sitesEach = std::max<std::size_t>(1, kMaxDeletedEntriesBytes / (kMaxDeletionsKept * kWebsiteLine));
-  return earlierDeletions(static_cast<int>(kMaxDeletionsKept), static_cast<int>(sitesEach));
+  const std::size_t empty = deletedEntriesText({}).size();
+  const std::size_t each = deletedEntriesText(earlierDeletions(1, kEarlierSites)).size() - empty;
+  return earlierDeletions(static_cast<int>(std::min(kMaxDeletionsKept, kMaxDeletedEntriesBytes / each)), kEarlierSites);
 }
 
 // ---- Registration ----

@@ -30,7 +30,7 @@ struct Deletion {
 // more than a delete with none kept costs again. The newest deletion is kept
 // whatever its size.
 inline constexpr std::size_t kMaxDeletionsKept = 1000;
-inline constexpr std::size_t kMaxDeletedEntriesBytes = std::size_t{768} << 10;
+inline constexpr std::size_t kMaxDeletedEntriesBytes = std::size_t{160} << 10;
 
 // The file of deleted entries: a bookmark file that any browser imports, one
 // folder a deletion, newest first, named as the category; the stored bytes
