@@ -1,5 +1,6 @@
 # The layers, each its own library linked only to those below it:
-#   store <- host <- ops <- ui, and store <- bookmarks.
+#   store <- host <- ops <- ui, and store <- bookmarks; the companion's window
+#   (bookmarks/window, bookmarks/cli) on bookmarks, ui and host.
 # The linker refuses a wrong arrow to compiled code; check-layers.cmake, run
 # before any layer is compiled, refuses one to a header.
 file(GLOB_RECURSE tarvola_layer_sources CONFIGURE_DEPENDS

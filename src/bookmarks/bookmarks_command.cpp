@@ -5,11 +5,8 @@
 #include <new>
 #include <optional>
 
-#include "bookmarks/bookmark_export.h"
-#include "bookmarks/bookmark_import.h"
-#include "bookmarks/find_websites.h"
 #include "bookmarks/messages.h"
-#include "bookmarks/restore_deleted.h"
+#include "bookmarks/reported_actions.h"
 #include "store/data_files.h"
 #include "store/data_folder.h"
 
@@ -19,7 +16,6 @@ namespace {
 
 constexpr int kFailed = 1;
 constexpr int kBadCommandLine = 2;
-constexpr std::size_t kProgressFrom = 2000;
 
 struct CommandLine {
   bool help = false;
@@ -61,49 +57,9 @@ bool lacksFileName(const std::vector<std::string>& words) {
   return moves && (words.size() == 1 || (words.size() == 2 && words[1].empty()));
 }
 
-int runImport(DataFolder& folder, const std::string& file, CommandOutput& output) {
-  // Only read: a file of a read-only folder, or one another program holds open, imports too.
-  const WholeFile bookmarks = folder.readOtherFile(pathFromUtf8(file), kLargestBookmarkFile);
-  if (bookmarks.status != WholeFile::Status::read) {
-    output.report(unreadableFileReport(file, bookmarks.status == WholeFile::Status::tooLarge), true);
-    return kFailed;
-  }
-  const ImportOutcome outcome =
-      importBookmarks(folder, bookmarks.bytes, [&output](std::size_t done, std::size_t all) {
-        if (all >= kProgressFrom) output.progress(progressLine(done, all));
-      });
-  const bool failed = outcome.status != ImportOutcome::Status::done;
-  output.report(importReport(outcome, file), failed);
-  return failed ? kFailed : 0;
-}
-
-int runExport(DataFolder& folder, const std::string& file, CommandOutput& output) {
-  const ExportOutcome outcome = exportBookmarks(folder, pathFromUtf8(file));
-  const bool failed = outcome.status != ExportOutcome::Status::done;
-  output.report(exportReport(outcome, file), failed);
-  return failed ? kFailed : 0;
-}
-
-int runFind(DataFolder& folder, const std::string& query, CommandOutput& output) {
-  const FindOutcome outcome = findWebsites(folder, query);
-  const bool failed = outcome.status != WholeCollection::Status::done || outcome.found.empty();
-  output.report(findReport(outcome, query), failed);
-  return failed ? kFailed : 0;
-}
-
-int runListing(DataFolder& folder, CommandOutput& output) {
-  const DeletedOutcome outcome = listDeleted(folder);
-  const bool failed =
-      outcome.status != DeletedOutcome::Status::done && outcome.status != DeletedOutcome::Status::nothingKept;
-  output.report(deletedListing(outcome), failed);
-  return failed ? kFailed : 0;
-}
-
-int runRestore(DataFolder& folder, std::optional<std::size_t> number, CommandOutput& output) {
-  const DeletedOutcome outcome = restoreDeleted(folder, number);
-  const bool failed = outcome.status != DeletedOutcome::Status::done;
-  output.report(restoreReport(outcome), failed);
-  return failed ? kFailed : 0;
+int reported(const Reported& report, CommandOutput& output) {
+  output.report(report.text, report.failed);
+  return report.failed ? kFailed : 0;
 }
 
 struct Action {
@@ -135,15 +91,17 @@ std::optional<Action> actionOf(const std::vector<std::string>& words) {
 }
 
 int run(DataFolder& folder, const Action& action, CommandOutput& output) {
+  const Progress progress = [&output](std::size_t done, std::size_t all) {
+    if (all >= kProgressFrom) output.progress(progressLine(done, all));
+  };
   switch (action.kind) {
-    case Action::Kind::import:
-      // The folder's own file of deleted entries, dropped onto the program: all of it comes back.
-      if (folder.isKeptDeletions(pathFromUtf8(action.file))) return runRestore(folder, std::nullopt, output);
-      return runImport(folder, action.file, output);
-    case Action::Kind::exportTo: return runExport(folder, action.file, output);
-    case Action::Kind::listDeleted: return runListing(folder, output);
-    case Action::Kind::restore: return runRestore(folder, action.number, output);
-    case Action::Kind::find: return runFind(folder, action.file, output);
+    case Action::Kind::import: return reported(importFile(folder, action.file, progress), output);
+    case Action::Kind::exportTo: return reported(exportFile(folder, action.file), output);
+    case Action::Kind::listDeleted: return reported(listDeletions(folder), output);
+    case Action::Kind::restore:
+      return reported(restoreDeletions(folder, action.number ? std::optional(std::vector{*action.number}) : std::nullopt),
+                      output);
+    case Action::Kind::find: return reported(findInCollection(folder, action.file), output);
   }
   return kBadCommandLine;
 }
@@ -183,6 +141,13 @@ int runCommand(const std::vector<std::string>& arguments, const std::filesystem:
 }
 
 }  // namespace
+
+std::optional<std::filesystem::path> windowFolder(const std::vector<std::string>& arguments,
+                                                  const std::filesystem::path& defaultDataDir) {
+  const std::optional<CommandLine> line = parseCommandLine(arguments);
+  if (!line || line->help || !line->words.empty()) return std::nullopt;
+  return line->dataDir ? pathFromUtf8(*line->dataDir) : defaultDataDir;
+}
 
 int runBookmarksCommand(const std::vector<std::string>& arguments, const std::filesystem::path& defaultDataDir,
                         FileSystem& fs, CommandOutput& output) {

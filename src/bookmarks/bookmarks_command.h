@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,11 @@ class CommandOutput {
   virtual void report(const std::string& text, bool failed) = 0;
   virtual void progress(const std::string& text) = 0;
 };
+
+// The data folder whose window the arguments ask for: none but the folder's
+// name, or none at all. Nothing when they name a command.
+std::optional<std::filesystem::path> windowFolder(const std::vector<std::string>& arguments,
+                                                  const std::filesystem::path& defaultDataDir);
 
 // Runs tarvola-bookmarks with its arguments (without the program's name) on
 // the data folder they name, reached through `fs`; the exit status.

@@ -128,11 +128,21 @@ std::string websiteNameOf(const Deletion& deletion) {
   return quoted(name.empty() ? site.shownUrl() : name);
 }
 
+}  // namespace
+
+DeletionColumns deletionColumns(const Deletion& deletion) {
+  std::string name = "分类" + categoryNameOf(deletion);
+  if (deletion.kind == Deletion::Kind::website) name += "里的网站" + websiteNameOf(deletion);
+  return {timeOf(deletion.time), std::move(name), std::to_string(sitesOf(deletion)) + " 个网站"};
+}
+
+namespace {
+
 // When, and what: a category with its websites, or one website of a category.
 std::string deletionText(const Deletion& deletion) {
-  std::string text = timeOf(deletion.time) + "  分类" + categoryNameOf(deletion);
-  if (deletion.kind == Deletion::Kind::website) return text + "里的网站" + websiteNameOf(deletion) + "\n";
-  return text + "，" + std::to_string(sitesOf(deletion)) + " 个网站\n";
+  const DeletionColumns columns = deletionColumns(deletion);
+  if (deletion.kind == Deletion::Kind::website) return columns.time + "  " + columns.name + "\n";
+  return columns.time + "  " + columns.name + "，" + columns.size + "\n";
 }
 
 std::string problemReport(DeletedOutcome::Status status, const std::string& file) {

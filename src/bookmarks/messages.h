@@ -10,6 +10,14 @@
 namespace tarvola {
 
 std::string helpText();
+
+// A deletion as a listing shows it: when, what, and how many websites.
+struct DeletionColumns {
+  std::string time;
+  std::string name;
+  std::string size;
+};
+DeletionColumns deletionColumns(const Deletion& deletion);
 std::string importReport(const ImportOutcome& outcome, const std::string& file);
 std::string exportReport(const ExportOutcome& outcome, const std::string& file);
 std::string deletedListing(const DeletedOutcome& outcome);

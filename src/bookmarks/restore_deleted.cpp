@@ -1,5 +1,8 @@
 #include "bookmarks/restore_deleted.h"
 
+#include <algorithm>
+#include <functional>
+#include <iterator>
 #include <map>
 #include <span>
 
@@ -74,15 +77,21 @@ std::optional<Status> readKept(const FolderChange& change, KeptDeletions& kept, 
   return refused;
 }
 
-Status restoreUnder(FolderChange& change, std::optional<std::size_t> number, DeletedOutcome& outcome) {
+Status restoreUnder(FolderChange& change, const std::optional<std::vector<std::size_t>>& numbers,
+                    DeletedOutcome& outcome) {
   KeptDeletions kept;
   if (const std::optional<Status> refused = readKept(change, kept, outcome)) return *refused;
   std::vector<Deletion>& remaining = kept.newestFirst;
-  if (number) {
-    const auto chosen = deletionNumbered(remaining, *number);
-    if (chosen == remaining.end()) return Status::noSuchNumber;
-    outcome.deletions.push_back(std::move(*chosen));
-    remaining.erase(chosen);
+  if (numbers) {
+    for (const std::size_t number : *numbers)
+      if (deletionNumbered(remaining, number) == remaining.end()) return Status::noSuchNumber;
+    const auto named = [&numbers](const Deletion& deletion) {
+      return std::find(numbers->begin(), numbers->end(), static_cast<std::size_t>(deletion.number)) != numbers->end();
+    };
+    // In the file's order, newest first, whatever order they were named in.
+    const auto chosen = std::stable_partition(remaining.begin(), remaining.end(), std::not_fn(named));
+    outcome.deletions.assign(std::make_move_iterator(chosen), std::make_move_iterator(remaining.end()));
+    remaining.erase(chosen, remaining.end());
   } else {
     outcome.deletions = std::move(remaining);
     remaining.clear();
@@ -115,12 +124,17 @@ DeletedOutcome listDeleted(DataFolder& folder, std::chrono::milliseconds patienc
   return outcome;
 }
 
-DeletedOutcome restoreDeleted(DataFolder& folder, std::optional<std::size_t> number,
+DeletedOutcome restoreDeleted(DataFolder& folder, const std::optional<std::vector<std::size_t>>& numbers,
                               std::chrono::milliseconds patience) {
   DeletedOutcome outcome;
   FolderChange change(folder, patience);
-  outcome.status = restoreUnder(change, number, outcome);
+  outcome.status = restoreUnder(change, numbers, outcome);
   return outcome;
+}
+
+DeletedOutcome restoreDeleted(DataFolder& folder, std::optional<std::size_t> number,
+                              std::chrono::milliseconds patience) {
+  return restoreDeleted(folder, number ? std::optional(std::vector{*number}) : std::nullopt, patience);
 }
 
 }  // namespace tarvola

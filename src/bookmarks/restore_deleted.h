@@ -45,5 +45,8 @@ DeletedOutcome listDeleted(DataFolder& folder, std::chrono::milliseconds patienc
 // or into a new one of that name.
 DeletedOutcome restoreDeleted(DataFolder& folder, std::optional<std::size_t> number,
                               std::chrono::milliseconds patience = kToolPatience);
+// The same for the deletions of several numbers, in one change: none when one of them isn't kept.
+DeletedOutcome restoreDeleted(DataFolder& folder, const std::optional<std::vector<std::size_t>>& numbers,
+                              std::chrono::milliseconds patience = kToolPatience);
 
 }  // namespace tarvola

@@ -137,4 +137,13 @@ std::string DataFolder::windowOwner() const {
 
 std::filesystem::path DataFolder::windowLockPath() const { return pathOf(kWindowLockName); }
 
+namespace {
+class AlwaysChanged final : public FolderWatch {
+ public:
+  bool changed() override { return true; }
+};
+}  // namespace
+
+std::unique_ptr<FolderWatch> DataFolder::watch() const { return std::make_unique<AlwaysChanged>(); }
+
 }  // namespace tarvola

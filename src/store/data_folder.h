@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "store/folder_watch.h"
 #include "store/fs_status.h"
 #include "store/whole_file.h"
 
@@ -75,6 +76,7 @@ class DataFolder {
   // What the holder of the window lock wrote into it.
   std::string windowOwner() const;
   std::filesystem::path windowLockPath() const;
+  std::unique_ptr<FolderWatch> watch() const;
 
  private:
   friend class FolderChange;

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 #endif
 
+#include <cstdlib>
 #include <system_error>
 
 #include "store/text_codec.h"
@@ -36,6 +37,8 @@ std::filesystem::path executableDirectory(const char*) {
   return std::filesystem::path(name).parent_path();
 }
 
+bool windowCanOpen() { return true; }
+
 #else
 
 std::vector<std::string> programArguments(int argc, char* argv[]) { return {argv + (argc > 0 ? 1 : 0), argv + argc}; }
@@ -45,6 +48,10 @@ std::filesystem::path executableDirectory(const char* argv0) {
   std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
   if (error) self = std::filesystem::absolute(argv0 ? argv0 : ".", error);
   return self.parent_path();
+}
+
+bool windowCanOpen() {
+  return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
 }
 
 #endif

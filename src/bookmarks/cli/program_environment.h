@@ -12,4 +12,7 @@ std::vector<std::string> programArguments(int argc, char* argv[]);
 // The folder of the running executable: where the data files live.
 std::filesystem::path executableDirectory(const char* argv0);
 
+// Whether a window can be shown: on Linux, not in a console without a display.
+bool windowCanOpen();
+
 }  // namespace tarvola
