@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots from the real program on a virtual display,
-# with a small sample collection: docs/main-window.png and docs/instructions-window.png.
+# with a small sample collection: docs/main-window.png, docs/instructions-window.png
+# and docs/bookmarks-window.png.
 set -euo pipefail
 source "$(dirname "$0")/../scripts/lib/common.sh"
 
@@ -9,10 +10,11 @@ configure_and_build build/release -DCMAKE_BUILD_TYPE=Release -DTARVOLA_BUILD_TES
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cp "$root/build/release/tarvola" "$work/"
+cp "$root/build/release/tarvola" "$root/build/release/src/bookmarks/tarvola-bookmarks" "$work/"
 
 source "$(dirname "$0")/lib/sample-collection.sh"
 write_sample_collection "$work"
+write_search_sample "$work"
 
 xvfb-run -a -s "-screen 0 800x600x24" bash -c '
   set -euo pipefail
@@ -36,5 +38,14 @@ xvfb-run -a -s "-screen 0 800x600x24" bash -c '
   sleep 1
   import -frame -window "$instructions" "$2/instructions-window.png"
   kill "$program"
+  # The companion window, finding by pinyin as it is typed.
+  "$1/tarvola-bookmarks" >/dev/null 2>&1 &
+  program=$!
+  companion=$(xdotool search --sync --onlyvisible --name "^Tarvola 书签" | head -n 1)
+  sleep 1
+  xdotool type --delay 150 "xin"
+  sleep 1
+  import -frame -window "$companion" "$2/bookmarks-window.png"
+  kill "$program"
 ' _ "$work" "$root/docs"
-echo "Wrote docs/main-window.png and docs/instructions-window.png"
+echo "Wrote docs/main-window.png, docs/instructions-window.png and docs/bookmarks-window.png"

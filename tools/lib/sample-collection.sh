@@ -19,3 +19,19 @@ write_sample_collection() {
     site "新华网" "http://www.xinhuanet.com"
   } >"$1/0.dat"
 }
+
+# The second category's websites too, for the window that finds them.
+write_search_sample() {
+  {
+    site "百度" "http://www.baidu.com"
+    site "必应" "https://cn.bing.com"
+  } >"$1/1.dat"
+  {
+    site "淘宝网" "http://www.taobao.com"
+    site "京东" "http://www.jd.com"
+  } >"$1/2.dat"
+  {
+    site "学堂在线" "http://www.xuetangx.com"
+    site "新东方" "http://www.xdf.cn"
+  } >"$1/3.dat"
+}

@@ -79,6 +79,8 @@ void BookmarksWindow::buildControls() {
   results->setAccessibleName(QStringLiteral("找到的网站"));
   results->setModel(found);
   results->setUniformItemSizes(true);
+  // Each result takes two lines: the colours tell where one ends.
+  results->setAlternatingRowColors(true);
   results->setEditTriggers(QAbstractItemView::NoEditTriggers);
   results->setSelectionMode(QAbstractItemView::SingleSelection);
   status = new QLabel(this);
