@@ -12,6 +12,7 @@
 #include "store/change_intent.h"
 #include "store/data_files.h"
 #include "store/file_system.h"
+#include "store/folder_watch.h"
 #include "store/record_file.h"
 
 namespace tarvola {
@@ -80,6 +81,8 @@ WholeFile DataFolder::readWhole(std::string_view name, std::uint64_t limit) cons
 bool DataFolder::writable(std::string_view name) const { return fs_.open(pathOf(name), OpenMode::existing) != nullptr; }
 
 bool DataFolder::changePending() const { return fs_.open(pathOf(kChangeRecordName), OpenMode::readOnly) != nullptr; }
+
+std::unique_ptr<FolderWatch> DataFolder::watch() const { return watchFolder(path_); }
 
 bool DataFolder::ownsFile(const std::filesystem::path& file) const {
   const fs::path real = resolved(file);

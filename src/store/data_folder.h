@@ -13,6 +13,7 @@
 namespace tarvola {
 
 class FileSystem;
+class FolderWatch;
 class Lock;
 
 struct LockRelease {
@@ -50,6 +51,8 @@ class DataFolder {
   // A change was begun and is not finished: until it is, a site file may hold
   // another category's websites.
   bool changePending() const;
+  // Tells when another program may have changed the folder's files.
+  std::unique_ptr<FolderWatch> watch() const;
 
   // `file` is one of the folder's own files, however it is spelled: compared
   // as files, through links, letter case and short names, not as strings.
