@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "host/list_entries.h"
 
@@ -23,6 +24,8 @@ class Host {
   // -1 when no entry is selected. The program never sets a selection itself.
   virtual int selectedIndex(ListBox list) const = 0;
   virtual std::string itemText(ListBox list, int index) const = 0;
+  // The file bytes the list's entries were made of (ListEntries::records), until its next setItems.
+  virtual std::string_view shownRecords(ListBox list) const = 0;
   // Clears the list and shows the entries in order; nothing is selected afterwards.
   virtual void setItems(ListBox list, std::shared_ptr<const ListEntries> entries) = 0;
   virtual std::string toolTip(ListBox list) const = 0;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace tarvola {
 
@@ -15,6 +16,8 @@ class ListEntries {
   virtual std::string at(std::size_t index) const = 0;
   // What a screen reader adds to the entry's name (a website's address); "" for nothing.
   virtual std::string description(std::size_t /*index*/) const { return {}; }
+  // The file bytes the entries were made of, so that the file can be compared with what is shown.
+  virtual std::string_view records() const { return {}; }
 };
 
 }  // namespace tarvola

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "host/list_entries.h"
 #include "store/shown_names.h"
@@ -21,6 +22,7 @@ class RecordNames final : public ListEntries {
     if constexpr (requires(const Record& record) { record.shownUrl(); }) return names_.record(index).shownUrl();
     return {};
   }
+  std::string_view records() const override { return names_.records(); }
 
  private:
   ShownNames<Record> names_;

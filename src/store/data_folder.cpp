@@ -12,6 +12,7 @@
 #include "store/change_intent.h"
 #include "store/data_files.h"
 #include "store/file_system.h"
+#include "store/folder_watch.h"
 #include "store/record_file.h"
 
 namespace tarvola {
@@ -81,6 +82,8 @@ bool DataFolder::writable(std::string_view name) const { return fs_.open(pathOf(
 
 bool DataFolder::changePending() const { return fs_.open(pathOf(kChangeRecordName), OpenMode::readOnly) != nullptr; }
 
+std::unique_ptr<FolderWatch> DataFolder::watch() const { return watchFolder(path_); }
+
 bool DataFolder::ownsFile(const std::filesystem::path& file) const {
   const fs::path real = resolved(file);
   if (sameFile(real.parent_path(), path_) && isFolderFileName(comparableName(real))) return true;
@@ -136,14 +139,5 @@ std::string DataFolder::windowOwner() const {
 }
 
 std::filesystem::path DataFolder::windowLockPath() const { return pathOf(kWindowLockName); }
-
-namespace {
-class AlwaysChanged final : public FolderWatch {
- public:
-  bool changed() override { return true; }
-};
-}  // namespace
-
-std::unique_ptr<FolderWatch> DataFolder::watch() const { return std::make_unique<AlwaysChanged>(); }
 
 }  // namespace tarvola

@@ -7,13 +7,13 @@
 #include <string>
 #include <string_view>
 
-#include "store/folder_watch.h"
 #include "store/fs_status.h"
 #include "store/whole_file.h"
 
 namespace tarvola {
 
 class FileSystem;
+class FolderWatch;
 class Lock;
 
 struct LockRelease {
@@ -51,6 +51,8 @@ class DataFolder {
   // A change was begun and is not finished: until it is, a site file may hold
   // another category's websites.
   bool changePending() const;
+  // Tells when another program may have changed the folder's files.
+  std::unique_ptr<FolderWatch> watch() const;
 
   // `file` is one of the folder's own files, however it is spelled: compared
   // as files, through links, letter case and short names, not as strings.
@@ -76,7 +78,6 @@ class DataFolder {
   // What the holder of the window lock wrote into it.
   std::string windowOwner() const;
   std::filesystem::path windowLockPath() const;
-  std::unique_ptr<FolderWatch> watch() const;
 
  private:
   friend class FolderChange;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <filesystem>
+#include <memory>
+
 namespace tarvola {
 
 // Tells whether a file of the data folder may have changed since the last ask.
@@ -11,5 +14,8 @@ class FolderWatch {
   // watched (then callers compare what they read). Never blocks.
   virtual bool changed() = 0;
 };
+
+// A watch of the files directly in `folder`, through the system's own notices.
+std::unique_ptr<FolderWatch> watchFolder(const std::filesystem::path& folder);
 
 }  // namespace tarvola

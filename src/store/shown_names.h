@@ -15,6 +15,7 @@ class ShownNames {
   explicit ShownNames(std::string records) : records_(std::move(records)) {}
 
   std::size_t size() const { return records_.size() / Record::kLength; }
+  const std::string& records() const { return records_; }
 
   // The name of the record at `index`, below size().
   std::string at(std::size_t index) const { return record(index).shownName(); }

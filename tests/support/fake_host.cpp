@@ -38,6 +38,7 @@ void FakeHost::setItems(ListBox list, std::shared_ptr<const ListEntries> entries
   for (std::size_t index = 0; index < entries->size(); ++index) target.items.push_back(entries->at(index));
   target.selected = -1;
   ++target.rebuilds;
+  target.shown = std::move(entries);
 }
 
 }  // namespace tarvola::test

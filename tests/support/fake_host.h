@@ -35,6 +35,9 @@ class FakeHost final : public Host {
   bool confirm(const std::string& text, const std::string& title) override;
   int selectedIndex(ListBox list) const override { return lists_[slot(list)].selected; }
   std::string itemText(ListBox list, int index) const override;
+  std::string_view shownRecords(ListBox list) const override {
+    return lists_[slot(list)].shown ? lists_[slot(list)].shown->records() : std::string_view();
+  }
   // Keeps every entry, made at once, as the window would show them.
   void setItems(ListBox list, std::shared_ptr<const ListEntries> entries) override;
   std::string toolTip(ListBox list) const override { return lists_[slot(list)].toolTip; }
@@ -59,6 +62,7 @@ class FakeHost final : public Host {
     int selected = -1;
     std::string toolTip;
     int rebuilds = 0;
+    std::shared_ptr<const ListEntries> shown;
   };
   static int slot(ListBox list) { return list == ListBox::List1 ? 0 : 1; }
 

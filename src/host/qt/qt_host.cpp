@@ -50,6 +50,11 @@ std::string QtHost::itemText(ListBox list, int index) const {
   return entries->at(static_cast<std::size_t>(index));
 }
 
+std::string_view QtHost::shownRecords(ListBox list) const {
+  const ListEntries* entries = model(list)->entries();
+  return entries ? entries->records() : std::string_view();
+}
+
 void QtHost::setItems(ListBox list, std::shared_ptr<const ListEntries> entries) {
   QListView* box = widget(list);
   // A rebuild is no selection by the user: no handler may run for it.

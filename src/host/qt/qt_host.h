@@ -33,6 +33,7 @@ class QtHost final : public Host {
   bool confirm(const std::string& text, const std::string& title) override;
   int selectedIndex(ListBox list) const override;
   std::string itemText(ListBox list, int index) const override;
+  std::string_view shownRecords(ListBox list) const override;
   void setItems(ListBox list, std::shared_ptr<const ListEntries> entries) override;
   std::string toolTip(ListBox list) const override;
   void setToolTip(ListBox list, const std::string& text) override;

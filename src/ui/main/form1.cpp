@@ -1,12 +1,15 @@
 #include "ui/main/form1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include "ops/browse/category_selection.h"
 #include "ops/browse/form_load.h"
+#include "ops/browse/other_changes.h"
 #include "ops/browse/website_selection.h"
 #include "ops/categories/add_category.h"
 #include "ops/categories/delete_category.h"
@@ -25,6 +28,8 @@ namespace {
 constexpr QSize kClientSize(389, 255);
 constexpr QRect kList1Geometry(20, 40, 121, 199);
 constexpr QRect kList2Geometry(150, 40, 221, 199);
+// How often the window looks whether another program changed the folder.
+constexpr int kWatchIntervalMs = 300;
 
 }  // namespace
 
@@ -50,6 +55,8 @@ Form1::Form1(DataFolder& folder, QWidget* parent)
   buildMenus();
   host_.setInstructionsLauncher(&showInstructionsWindow);
 
+  // Watched from before the first read, so that no change of another program falls between.
+  watchFolder();
   Form_Load(host_, folder_);
   List1->setFocus();
   centreOnScreen(this);
@@ -97,6 +104,21 @@ QAction* Form1::addMenuItem(QMenu* menu, const char* name, const QString& captio
   action->setObjectName(QString::fromLatin1(name));
   connect(action, &QAction::triggered, this, handler);
   return action;
+}
+
+void Form1::watchFolder() {
+  watch_ = folder_.watch();
+  auto* timer = new QTimer(this);
+  connect(timer, &QTimer::timeout, this, &Form1::showOtherChanges);
+  timer->start(kWatchIntervalMs);
+}
+
+// Never under a menu or a dialog the person has open: a rebuild would take
+// away the selection it was opened for.
+void Form1::showOtherChanges() {
+  if (watch_->changed()) otherChangeSeen_ = true;
+  if (!otherChangeSeen_ || QApplication::activePopupWidget() || QApplication::activeModalWidget()) return;
+  otherChangeSeen_ = !tarvola::showOtherChanges(host_, folder_);
 }
 
 void Form1::paintEvent(QPaintEvent* event) {

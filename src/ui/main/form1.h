@@ -1,9 +1,12 @@
 #pragma once
 
+#include <memory>
+
 #include <QWidget>
 
 #include "host/qt/qt_host.h"
 #include "store/data_folder.h"
+#include "store/folder_watch.h"
 #include "ui/artwork.h"
 
 class QAction;
@@ -39,6 +42,8 @@ class Form1 final : public QWidget {
   void List1_MouseUp(QMouseEvent* event);
   void List2_MouseUp(QMouseEvent* event);
   bool filterRightButton(ListBoxView* list, QEvent* event);
+  void watchFolder();
+  void showOtherChanges();
 
   void wzlb_Click();
   void xgwzlb_Click();
@@ -55,6 +60,8 @@ class Form1 final : public QWidget {
   const Picture background_;
   DataFolder& folder_;
   QtHost host_;
+  std::unique_ptr<FolderWatch> watch_;
+  bool otherChangeSeen_ = false;
 };
 
 }  // namespace tarvola
