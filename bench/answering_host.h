@@ -23,6 +23,7 @@ class AnsweringHost final : public Host {
 
   int selectedIndex(ListBox list) const override { return window_.selectedIndex(list); }
   std::string itemText(ListBox list, int index) const override { return window_.itemText(list, index); }
+  std::string_view shownRecords(ListBox list) const override { return window_.shownRecords(list); }
   void setItems(ListBox list, std::shared_ptr<const ListEntries> entries) override {
     window_.setItems(list, std::move(entries));
   }
