@@ -47,8 +47,10 @@ class WindowsFolderWatch final : public FolderWatch {
 #else
 
 // IN_MODIFY too: a writer that appends in place and keeps the file open gives no other event.
+// Not IN_CLOSE_WRITE: every change's lock is opened for writing and closed
+// unwritten, and a reader that takes it would see its own reading as a change.
 constexpr std::uint32_t kFileChanges =
-    IN_MODIFY | IN_CLOSE_WRITE | IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_DELETE_SELF | IN_MOVE_SELF;
+    IN_MODIFY | IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_DELETE_SELF | IN_MOVE_SELF;
 // The folder itself went away or moved: its watch is gone with it.
 constexpr std::uint32_t kWatchEnds = IN_DELETE_SELF | IN_MOVE_SELF | IN_IGNORED | IN_Q_OVERFLOW;
 

@@ -115,5 +115,13 @@ TEST_F(BookmarksWindowTest, BringsBackTheSelectedDeletion) {
   EXPECT_EQ(readAloud(0), QStringLiteral("虾米音乐，类别“音乐”，网址 http://www.xiami.com"));
 }
 
+TEST_F(BookmarksWindowTest, FollowsAnotherProgramsChangeWithinASecond) {
+  type(QStringLiteral("baidu"));
+  test::Folder other(dir_.path());
+  ASSERT_EQ(importBookmarks(other, R"(<DL><DT><A HREF="http://www.baidu.com/">百度</A></DL>)").status,
+            ImportOutcome::Status::done);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return find<QListView>("results")->model()->rowCount() == 1; }, 1000));
+}
+
 }  // namespace
 }  // namespace tarvola
