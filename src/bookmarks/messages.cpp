@@ -167,6 +167,7 @@ std::string problemReport(DeletedOutcome::Status status, const std::string& file
 
 std::string helpText() {
   return "用法：\n"
+         "  tarvola-bookmarks [--data-dir 目录]\n"
          "  tarvola-bookmarks [--data-dir 目录] import 书签文件\n"
          "  tarvola-bookmarks [--data-dir 目录] export 书签文件\n"
          "  tarvola-bookmarks 书签文件\n"
@@ -174,6 +175,7 @@ std::string helpText() {
          "  tarvola-bookmarks [--data-dir 目录] restore [编号]\n"
          "  tarvola-bookmarks [--data-dir 目录] find 关键词 [关键词…]\n"
          "\n"
+         "  不带命令启动时打开窗口：边输入边查找网站，导入、导出书签文件，恢复删除。\n"
          "  import  把浏览器导出的书签文件（HTML）加入收藏：每个文件夹成为一个分类，\n"
          "          每个书签成为一个网站；不在文件夹里的书签放进分类“未分类”。\n"
          "  export  把全部收藏写成浏览器可以导入的书签文件（HTML，UTF-8）。\n"
