@@ -50,7 +50,7 @@ class BookmarksWindowTest : public ::testing::Test {
     keepDeletedCategory(folder_);
     WindowDialogs dialogs;
     dialogs.open = [this](QWidget*, const std::string& address) { opened_.push_back(address); };
-    dialogs.tell = [this](QWidget*, const QString& text, bool failed) { told_.push_back({text, failed}); };
+    dialogs.tell = [this](QWidget*, const QString& text, bool failed) { told_.emplace_back(text, failed); };
     window_ = std::make_unique<BookmarksWindow>(folder_, dialogs);
     window_->show();
     QApplication::setActiveWindow(window_.get());
