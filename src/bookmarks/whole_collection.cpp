@@ -17,12 +17,14 @@ std::optional<std::vector<BookmarkFolder>> readCollection(const DataFolder& fold
   if (!categories) return std::nullopt;
   const ShownNames<CategoryRecord> names(*categories);
   std::vector<BookmarkFolder> collection;
+  collection.reserve(names.size());
   for (std::size_t position = 0; position < names.size(); ++position) {
     failedFile = siteFileName(static_cast<int>(position));
     std::optional<std::string> sites = folder.shownRecords(failedFile, SiteRecord::kLength);
     if (!sites) return std::nullopt;
     BookmarkFolder& category = collection.emplace_back(BookmarkFolder{names.at(position), {}, {}});
     const ShownNames<SiteRecord> links(std::move(*sites));
+    category.links.reserve(links.size());
     for (std::size_t link = 0; link < links.size(); ++link) {
       const SiteRecord site = links.record(link);
       category.links.push_back({site.shownName(), site.shownUrl(), {}});
