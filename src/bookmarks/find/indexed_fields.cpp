@@ -50,6 +50,18 @@ std::uint32_t lettersOf(std::span<const Syllable> readings) {
   return letters;
 }
 
+// The letters of a character's readings, none for one without: worked out
+// once for every character below the rarest, as each field asks for each of its own.
+std::uint32_t readingLetters(char32_t c) {
+  constexpr char32_t kCommonLimit = 0xA000;
+  static const std::vector<std::uint32_t> common = [] {
+    std::vector<std::uint32_t> byCodePoint(kCommonLimit);
+    for (char32_t code = 0; code < kCommonLimit; ++code) byCodePoint[code] = lettersOf(pinyinReadings(code));
+    return byCodePoint;
+  }();
+  return c < kCommonLimit ? common[c] : lettersOf(pinyinReadings(c));
+}
+
 // The character at `at`, and how many bytes it takes; a damaged byte is U+FFFD, one byte long.
 char32_t characterAt(std::string_view utf8, std::size_t at, std::size_t& length) {
   int bytes = static_cast<int>(std::min<std::size_t>(utf8.size() - at, INT_MAX));
@@ -103,6 +115,11 @@ void IndexedFields::reserve(std::size_t fields, std::size_t bytes) {
   text_.reserve(bytes);
 }
 
+void IndexedFields::clear() {
+  text_.clear();
+  fields_.clear();
+}
+
 IndexedFields::Id IndexedFields::add(std::string_view utf8) {
   Field field{static_cast<std::uint32_t>(text_.size()), 0, 0};
   if (isAscii(utf8)) {
@@ -113,9 +130,9 @@ IndexedFields::Id IndexedFields::add(std::string_view utf8) {
     for (std::size_t at = 0, length = 0; at < utf8.size(); at += length) {
       const char32_t c = foldedCharacter(characterAt(utf8, at, length));
       appendUtf8(text_, c);
-      const std::span<const Syllable> readings = pinyinReadings(c);
-      hasReadings = hasReadings || !readings.empty();
-      field.letters |= letterBit(c) | lettersOf(readings);
+      const std::uint32_t letters = readingLetters(c);
+      hasReadings = hasReadings || letters != 0;
+      field.letters |= letterBit(c) | letters;
     }
     if (!hasReadings) field.letters = 0;
   }

@@ -22,6 +22,8 @@ class IndexedFields {
   // Room for `fields` fields of `bytes` bytes of UTF-8 in all.
   void reserve(std::size_t fields, std::size_t bytes);
   Id add(std::string_view utf8);
+  // No fields, the room kept.
+  void clear();
 
   FieldMatch match(Id field, const QueryWord& word) const;
 

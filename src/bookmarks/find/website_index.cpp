@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "bookmarks/find/website_match.h"
+
 namespace tarvola {
 
 namespace {
@@ -18,6 +20,14 @@ std::vector<FieldMatch> categoryMatches(const IndexedFields& fields, const std::
 }  // namespace
 
 WebsiteIndex::WebsiteIndex(const std::vector<BookmarkFolder>& collection) {
+  reserveFor(collection);
+  for (const BookmarkFolder& category : collection) {
+    addCategory(category.name);
+    for (const BookmarkLink& link : category.links) addWebsite(category.name, link.name, link.address);
+  }
+}
+
+void WebsiteIndex::reserveFor(const std::vector<BookmarkFolder>& collection) {
   std::size_t websites = 0;
   std::size_t bytes = 0;
   for (const BookmarkFolder& category : collection) {
@@ -29,15 +39,14 @@ WebsiteIndex::WebsiteIndex(const std::vector<BookmarkFolder>& collection) {
   entries_.reserve(websites);
   categories_.reserve(collection.size());
   fields_.reserve(collection.size() + 2 * websites, bytes);
-  for (const BookmarkFolder& category : collection) {
-    const auto position = static_cast<std::uint32_t>(categories_.size());
-    categories_.push_back(fields_.add(category.name));
-    for (const BookmarkLink& link : category.links) {
-      websites_.push_back({category.name, link.name, link.address});
-      const IndexedFields::Id name = fields_.add(link.name);
-      entries_.push_back({position, name, fields_.add(link.address)});
-    }
-  }
+}
+
+void WebsiteIndex::addCategory(std::string_view name) { categories_.push_back(fields_.add(name)); }
+
+void WebsiteIndex::addWebsite(const std::string& category, const std::string& name, const std::string& address) {
+  const IndexedFields::Id nameField = fields_.add(name);
+  entries_.push_back({static_cast<std::uint32_t>(categories_.size() - 1), nameField, fields_.add(address)});
+  websites_.push_back({category, name, address});
 }
 
 std::vector<std::size_t> WebsiteIndex::find(std::string_view query) const {
@@ -49,13 +58,8 @@ std::vector<std::size_t> WebsiteIndex::find(std::string_view query) const {
   std::vector<std::size_t> rest;
   for (std::size_t website = 0; website < entries_.size(); ++website) {
     const Entry& entry = entries_[website];
-    FieldMatch worst = FieldMatch::wordStart;
-    for (std::size_t w = 0; w < words.size() && worst != FieldMatch::none; ++w) {
-      FieldMatch best = byCategory[w][entry.category];
-      if (best != FieldMatch::wordStart) best = std::max(best, fields_.match(entry.name, words[w]));
-      if (best != FieldMatch::wordStart) best = std::max(best, fields_.match(entry.address, words[w]));
-      worst = std::min(worst, best);
-    }
+    const FieldMatch worst = websiteMatch(fields_, entry.name, entry.address, words,
+                                          [&](std::size_t w) { return byCategory[w][entry.category]; });
     if (worst == FieldMatch::wordStart) first.push_back(website);
     if (worst == FieldMatch::inside) rest.push_back(website);
   }

@@ -38,6 +38,10 @@ class WebsiteIndex {
     IndexedFields::Id address;
   };
 
+  void reserveFor(const std::vector<BookmarkFolder>& collection);
+  void addCategory(std::string_view name);
+  void addWebsite(const std::string& category, const std::string& name, const std::string& address);
+
   std::vector<FoundWebsite> websites_;
   IndexedFields fields_;
   std::vector<IndexedFields::Id> categories_;
