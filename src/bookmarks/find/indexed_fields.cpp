@@ -74,6 +74,9 @@ char32_t characterAt(std::string_view utf8, std::size_t at, std::size_t& length)
   return static_cast<char32_t>(c);
 }
 
+// How many bytes UTF-8 takes for the character, written as it should be.
+std::size_t utf8Length(char32_t c) { return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : c < 0x110000 ? 4 : 0; }
+
 void appendUtf8(std::string& text, char32_t c) {
   if (c < 0x80) {
     text.push_back(static_cast<char>(c));
@@ -128,8 +131,14 @@ IndexedFields::Id IndexedFields::add(std::string_view utf8) {
   } else {
     bool hasReadings = false;
     for (std::size_t at = 0, length = 0; at < utf8.size(); at += length) {
-      const char32_t c = foldedCharacter(characterAt(utf8, at, length));
-      appendUtf8(text_, c);
+      const char32_t original = characterAt(utf8, at, length);
+      const char32_t c = foldedCharacter(original);
+      // Most characters fold to themselves: their bytes are taken as they are.
+      if (c == original && length == utf8Length(c)) {
+        text_.append(utf8, at, length);
+      } else {
+        appendUtf8(text_, c);
+      }
       const std::uint32_t letters = readingLetters(c);
       hasReadings = hasReadings || letters != 0;
       field.letters |= letterBit(c) | letters;
