@@ -11,6 +11,7 @@
 
 #include "store/change_intent.h"
 #include "store/data_files.h"
+#include "store/records.h"
 
 namespace tarvola::bench {
 
@@ -97,6 +98,16 @@ void renameOnly(const std::filesystem::path& from, const std::filesystem::path& 
 }
 
 void removeOnly(const std::filesystem::path& path) { check(::unlink(path.c_str()) == 0, "unlink"); }
+
+std::size_t readEveryDataFile(const std::filesystem::path& dir) {
+  const std::string categories = readWhole(categoryFile(dir));
+  std::size_t bytes = categories.size();
+  const int count = static_cast<int>(categories.size() / CategoryRecord::kLength);
+  for (int position = 0; position < count; ++position) {
+    if (const std::optional<std::string> sites = readIfThere(siteFile(dir, position))) bytes += sites->size();
+  }
+  return bytes;
+}
 
 void renameDurably(const std::filesystem::path& from, const std::filesystem::path& to) {
   renameOnly(from, to);

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -61,5 +62,10 @@ void renameDurably(const std::filesystem::path& from, const std::filesystem::pat
 void renameOnly(const std::filesystem::path& from, const std::filesystem::path& to);
 void removeOnly(const std::filesystem::path& path);
 void syncDirectory(const std::filesystem::path& dir);
+
+// Every file of a data folder read whole once, as plainly as files are read:
+// wwww.dat, then the site file of each of its categories (a missing one
+// skipped). The bytes read, so that the reads can't be left out.
+std::size_t readEveryDataFile(const std::filesystem::path& dir);
 
 }  // namespace tarvola::bench

@@ -27,6 +27,7 @@
 #include <QApplication>
 #include <QDateTime>
 
+#include "bench/find_bench.h"
 #include "bench/floor_files.h"
 #include "bench/floor_window.h"
 #include "bench/program_window.h"
@@ -633,6 +634,7 @@ int main(int argc, char* argv[]) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   tarvola::bench::registerAll();
+  tarvola::bench::registerFindBenchmarks();
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,5 +22,11 @@ struct WholeCollection {
 // Every category with its websites, read under the folder's lock so that it
 // is read as one, not half before and half after another program's change.
 WholeCollection readWholeCollection(DataFolder& folder, std::chrono::milliseconds patience = kToolPatience);
+
+// The same, each category handed to `take` as it is read instead of kept: for
+// a reader that needs only part of it. A category that was handed on before a
+// later file failed is not taken back (the status says so).
+using CategoryTaker = std::function<void(BookmarkFolder&&)>;
+WholeCollection readWholeCollection(DataFolder& folder, std::chrono::milliseconds patience, const CategoryTaker& take);
 
 }  // namespace tarvola

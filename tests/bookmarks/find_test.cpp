@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bookmarks/bookmarks_command.h"
+#include "bookmarks/find/collection_search.h"
 #include "bookmarks/find/pinyin_readings.h"
 #include "bookmarks/find/website_index.h"
 #include "store/data_files.h"
@@ -69,6 +71,12 @@ TEST(WebsiteIndexTest, FindsByTextAndPinyinBestFirst) {
     std::vector<std::string> names;
     for (const std::size_t position : index.find(c.query)) names.push_back(index.websites()[position].name);
     EXPECT_EQ(names, c.names);
+    // The command searches each category as it is read, without the index: the same websites, in the same order.
+    CollectionSearch search(c.query);
+    for (BookmarkFolder category : collection) search.take(std::move(category));
+    std::vector<std::string> searched;
+    for (const FoundWebsite& found : std::move(search).found()) searched.push_back(found.name);
+    EXPECT_EQ(searched, c.names);
   }
 }
 

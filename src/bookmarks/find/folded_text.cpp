@@ -11,10 +11,6 @@ namespace tarvola {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
-constexpr char32_t kFullWidthFirst = 0xFF01;  // ！
-constexpr char32_t kFullWidthLast = 0xFF5E;   // ～
-constexpr char32_t kFullWidthOffset = 0xFEE0;
-constexpr char32_t kIdeographicBlank = 0x3000;
 
 void appendUtf8(std::string& text, char32_t c) {
   unsigned char bytes[4] = {};
@@ -24,13 +20,6 @@ void appendUtf8(std::string& text, char32_t c) {
 }
 
 }  // namespace
-
-char32_t foldedCharacter(char32_t c) {
-  if (c >= kFullWidthFirst && c <= kFullWidthLast) c -= kFullWidthOffset;
-  if (c == kIdeographicBlank) return U' ';
-  if (c >= U'A' && c <= U'Z') return c - U'A' + U'a';
-  return c;
-}
 
 std::u32string foldedCharacters(std::string_view utf8) {
   std::u32string text;

@@ -7,7 +7,17 @@ namespace tarvola {
 
 // Text as a search compares it: ASCII letters in lower case, full-width
 // letters, digits and signs as their ASCII forms, the ideographic blank as a blank.
-char32_t foldedCharacter(char32_t character);
+// Inline: every character of every field passes through it once.
+inline char32_t foldedCharacter(char32_t c) {
+  constexpr char32_t kFullWidthFirst = 0xFF01;  // ！
+  constexpr char32_t kFullWidthLast = 0xFF5E;   // ～
+  constexpr char32_t kFullWidthOffset = 0xFEE0;
+  constexpr char32_t kIdeographicBlank = 0x3000;
+  if (c >= kFullWidthFirst && c <= kFullWidthLast) c -= kFullWidthOffset;
+  if (c == kIdeographicBlank) return U' ';
+  if (c >= U'A' && c <= U'Z') return c - U'A' + U'a';
+  return c;
+}
 
 // The folded characters of UTF-8 text; damaged bytes become U+FFFD.
 std::u32string foldedCharacters(std::string_view utf8);

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "bookmarks/find/indexed_field.h"
+#include "bookmarks/find/indexed_fields.h"
 #include "store/bookmark_html.h"
 
 namespace tarvola {
@@ -33,13 +33,18 @@ class WebsiteIndex {
 
  private:
   struct Entry {
-    std::uint32_t category;
-    IndexedField name;
-    IndexedField address;
+    std::uint32_t category;  // its place among the categories
+    IndexedFields::Id name;
+    IndexedFields::Id address;
   };
 
+  void reserveFor(const std::vector<BookmarkFolder>& collection);
+  void addCategory(std::string_view name);
+  void addWebsite(const std::string& category, const std::string& name, const std::string& address);
+
   std::vector<FoundWebsite> websites_;
-  std::vector<IndexedField> categories_;
+  IndexedFields fields_;
+  std::vector<IndexedFields::Id> categories_;
   std::vector<Entry> entries_;
 };
 
