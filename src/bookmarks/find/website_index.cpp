@@ -41,12 +41,18 @@ void WebsiteIndex::reserveFor(const std::vector<BookmarkFolder>& collection) {
   fields_.reserve(collection.size() + 2 * websites, bytes);
 }
 
+void WebsiteIndex::add(BookmarkFolder&& category) {
+  addCategory(category.name);
+  for (BookmarkLink& link : category.links)
+    addWebsite(category.name, std::move(link.name), std::move(link.address));
+}
+
 void WebsiteIndex::addCategory(std::string_view name) { categories_.push_back(fields_.add(name)); }
 
-void WebsiteIndex::addWebsite(const std::string& category, const std::string& name, const std::string& address) {
+void WebsiteIndex::addWebsite(std::string category, std::string name, std::string address) {
   const IndexedFields::Id nameField = fields_.add(name);
   entries_.push_back({static_cast<std::uint32_t>(categories_.size() - 1), nameField, fields_.add(address)});
-  websites_.push_back({category, name, address});
+  websites_.push_back({std::move(category), std::move(name), std::move(address)});
 }
 
 std::vector<std::size_t> WebsiteIndex::find(std::string_view query) const {

@@ -20,7 +20,11 @@ struct FoundWebsite {
 // Every website of a collection, normalised once for searches as you type.
 class WebsiteIndex {
  public:
+  WebsiteIndex() = default;
   explicit WebsiteIndex(const std::vector<BookmarkFolder>& collection);
+
+  // The category after the last, its texts taken over: an index built as the collection is read.
+  void add(BookmarkFolder&& category);
 
   // The websites in which every blank-separated word of `query` is found, in
   // any of name, address and category name (each word in any): those where
@@ -40,7 +44,7 @@ class WebsiteIndex {
 
   void reserveFor(const std::vector<BookmarkFolder>& collection);
   void addCategory(std::string_view name);
-  void addWebsite(const std::string& category, const std::string& name, const std::string& address);
+  void addWebsite(std::string category, std::string name, std::string address);
 
   std::vector<FoundWebsite> websites_;
   IndexedFields fields_;

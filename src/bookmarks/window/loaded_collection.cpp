@@ -1,5 +1,6 @@
 #include "bookmarks/window/loaded_collection.h"
 
+#include "bookmarks/indexed_collection.h"
 #include "bookmarks/restore_deleted.h"
 
 namespace tarvola {
@@ -11,12 +12,11 @@ bool LoadedCollection::readIfChanged() {
   // Asked every time, so that a change seen now isn't reported again after this read.
   if (watch_->changed()) stale_ = true;
   if (!stale_) return false;
-  WholeCollection whole = readWholeCollection(folder_, kWindowPatience);
-  if (whole.status == WholeCollection::Status::busy) return false;
-  status_ = whole.status;
-  failedFile_ = std::move(whole.file);
-  if (status_ == WholeCollection::Status::done)
-    index_ = std::make_shared<WebsiteIndex>(whole.categories);
+  IndexedCollection indexed = readIndexedCollection(folder_, kWindowPatience);
+  if (indexed.status == WholeCollection::Status::busy) return false;
+  status_ = indexed.status;
+  failedFile_ = std::move(indexed.file);
+  if (indexed.index) index_ = std::move(indexed.index);
   const DeletedOutcome kept = listDeleted(folder_, kWindowPatience);
   // Still stale: the deletions are read again at the next call.
   if (kept.status == DeletedOutcome::Status::busy) return true;
