@@ -61,7 +61,7 @@ BookmarksWindow::BookmarksWindow(DataFolder& folder, WindowDialogs dialogs, QWid
   collection_.readIfChanged();
   showFound();
   showDeletions();
-  resize(660, 600);
+  resize(660, 540);
   search->setFocus();
 }
 
