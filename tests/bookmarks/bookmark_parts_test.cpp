@@ -156,6 +156,14 @@ TEST(BookmarksCommandTest, CommandLinesGiveTheirExitStatusAndAChineseAnswer) {
     EXPECT_EQ(runBookmarksCommand(c.arguments, dir.path(), nativeFileSystem(), output), c.status);
     EXPECT_TRUE(output.reports.starts_with(c.answerStart)) << output.reports;
   }
+  // Only the folder, or nothing at all, opens the window; a file alone is still imported.
+  using Window = std::optional<std::filesystem::path>;
+  const std::vector<std::pair<std::vector<std::string>, Window>> windows = {
+      {{}, dir.path()},       {{"-d", data}, dir.path()}, {{"--data-dir=" + data}, dir.path()},
+      {{missing}, {}},        {{"--help"}, {}},           {{"-d"}, {}},
+      {{"-d", data, "deleted"}, {}}};
+  for (const auto& [arguments, folder] : windows)
+    EXPECT_EQ(windowFolder(arguments, dir.path()), folder) << (arguments.empty() ? "" : arguments.back());
 }
 
 // A bookmark file is only read; what an import can't take is refused with a

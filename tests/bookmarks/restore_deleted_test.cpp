@@ -10,6 +10,7 @@
 #include "bookmarks/bookmark_import.h"
 #include "bookmarks/bookmarks_command.h"
 #include "bookmarks/collection_listing.h"
+#include "bookmarks/restore_deleted.h"
 #include "ops/browse/form_load.h"
 #include "ops/categories/data_dir_view.h"
 #include "ops/categories/delete_category.h"
@@ -224,6 +225,25 @@ TEST(BookmarksDoorsTest, EachDoorRefusesWithNothingChangedOrTakesItAllIn) {
     });
     std::filesystem::current_path(home);
   }
+}
+
+// The window brings back the selected deletions in one change: all of them, or none when one isn't kept.
+TEST(RestoreDeletedTest, SeveralNumbersComeBackTogetherOrNoneDoes) {
+  test::TempDir dir;
+  test::writeFiles(dir.path(), kStart);
+  test::FakeHost host;
+  DataFolder folder(dir.path(), nativeFileSystem());
+  Form_Load(host, folder);
+  threeDeletes(host, folder);
+  const Files before = test::filesIn(dir.path());
+  EXPECT_EQ(restoreDeleted(folder, std::vector<std::size_t>{1, 99}).status, DeletedOutcome::Status::noSuchNumber);
+  EXPECT_EQ(test::filesIn(dir.path()), before);
+  const DeletedOutcome outcome = restoreDeleted(folder, std::vector<std::size_t>{1, 3});
+  ASSERT_EQ(outcome.status, DeletedOutcome::Status::done);
+  ASSERT_EQ(outcome.deletions.size(), 2U);
+  EXPECT_EQ(outcome.deletions[0].number, 3);  // newest first, whatever order they were named in
+  EXPECT_EQ(outcome.restoredSites, 2U);
+  EXPECT_EQ(listDeleted(folder).deletions.size(), 1U);
 }
 
 }  // namespace
