@@ -11,8 +11,8 @@ namespace tarvola {
 FindOutcome findWebsites(DataFolder& folder, std::string_view query, std::chrono::milliseconds patience) {
   FindOutcome outcome;
   CollectionSearch search(query);
-  const WholeCollection whole =
-      readWholeCollection(folder, patience, [&search](BookmarkFolder&& category) { search.take(std::move(category)); });
+  const WholeCollection whole = readWholeCollectionAlongside(
+      folder, patience, [&search](BookmarkFolder&& category) { search.take(std::move(category)); });
   outcome.status = whole.status;
   outcome.file = whole.file;
   if (whole.status == WholeCollection::Status::done) outcome.found = std::move(search).found();

@@ -29,4 +29,10 @@ WholeCollection readWholeCollection(DataFolder& folder, std::chrono::millisecond
 using CategoryTaker = std::function<void(BookmarkFolder&&)>;
 WholeCollection readWholeCollection(DataFolder& folder, std::chrono::milliseconds patience, const CategoryTaker& take);
 
+// The same with `take` called on a second thread, in the collection's order,
+// while the files are read: reading, decoding and taking overlap. Returns once
+// every category was taken. `take` runs alone of the program's decoding.
+WholeCollection readWholeCollectionAlongside(DataFolder& folder, std::chrono::milliseconds patience,
+                                             const CategoryTaker& take);
+
 }  // namespace tarvola
