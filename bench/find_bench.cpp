@@ -142,7 +142,8 @@ void registerRun(const std::string& name, int iterations, const Run& run) {
 void registerFindBenchmarks() {
   // A handful found: the 新浪 sites whose number holds 123, typed in Chinese and in pinyin.
   for (const std::string query : {"新浪 123", "xinlang 123"}) {
-    const std::string workload = "find " + query + " (tarvola-bookmarks find), " + kCollection;
+    std::string workload = "find " + query;
+    workload.append(" (tarvola-bookmarks find), ").append(kCollection);
     registerRun(workload + "/program", 3, [query](auto& state) { programFindCommand(state, query, "新浪 123"); });
     registerRun(workload + "/floor", 3, floorReadEveryFile);
   }
