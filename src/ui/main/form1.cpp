@@ -55,8 +55,7 @@ Form1::Form1(DataFolder& folder, QWidget* parent)
   buildMenus();
   host_.setInstructionsLauncher(&showInstructionsWindow);
 
-  // Watched from before the first read, so that no change of another program falls between.
-  watchFolder();
+  startWatching();
   Form_Load(host_, folder_);
   List1->setFocus();
   centreOnScreen(this);
@@ -106,8 +105,7 @@ QAction* Form1::addMenuItem(QMenu* menu, const char* name, const QString& captio
   return action;
 }
 
-void Form1::watchFolder() {
-  watch_ = folder_.watch();
+void Form1::startWatching() {
   auto* timer = new QTimer(this);
   connect(timer, &QTimer::timeout, this, &Form1::showOtherChanges);
   timer->start(kWatchIntervalMs);
@@ -116,6 +114,12 @@ void Form1::watchFolder() {
 // Never under a menu or a dialog the person has open: a rebuild would take
 // away the selection it was opened for.
 void Form1::showOtherChanges() {
+  // The watch is set up at the first tick, not before the window shows: the
+  // kernel takes milliseconds over it. What changed before is found by comparing once.
+  if (!watch_) {
+    watch_ = folder_.watch();
+    otherChangeSeen_ = true;
+  }
   if (watch_->changed()) otherChangeSeen_ = true;
   if (!otherChangeSeen_ || QApplication::activePopupWidget() || QApplication::activeModalWidget()) return;
   otherChangeSeen_ = !tarvola::showOtherChanges(host_, folder_);

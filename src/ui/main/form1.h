@@ -42,7 +42,7 @@ class Form1 final : public QWidget {
   void List1_MouseUp(QMouseEvent* event);
   void List2_MouseUp(QMouseEvent* event);
   bool filterRightButton(ListBoxView* list, QEvent* event);
-  void watchFolder();
+  void startWatching();
   void showOtherChanges();
 
   void wzlb_Click();
