@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListView>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -12,7 +13,9 @@
 #include "bookmarks/window/bookmarks_window.h"
 #include "store/deleted_entries.h"
 #include "store/folder_change.h"
+#include "store/data_files.h"
 #include "store/records.h"
+#include "support/file_bytes.h"
 #include "support/temp_dir.h"
 #include "support/test_folder.h"
 
@@ -51,6 +54,7 @@ class BookmarksWindowTest : public ::testing::Test {
     WindowDialogs dialogs;
     dialogs.open = [this](QWidget*, const std::string& address) { opened_.push_back(address); };
     dialogs.tell = [this](QWidget*, const QString& text, bool failed) { told_.emplace_back(text, failed); };
+    dialogs.chooseFileToExport = [this](QWidget*) { return QString::fromStdString(utf8Of(dir_ / "导出.html")); };
     window_ = std::make_unique<BookmarksWindow>(folder_, dialogs);
     window_->show();
     QApplication::setActiveWindow(window_.get());
@@ -113,6 +117,26 @@ TEST_F(BookmarksWindowTest, BringsBackTheSelectedDeletion) {
   type(QStringLiteral("xiami"));
   ASSERT_EQ(find<QListView>("results")->model()->rowCount(), 1);
   EXPECT_EQ(readAloud(0), QStringLiteral("虾米音乐，类别“音乐”，网址 http://www.xiami.com"));
+}
+
+TEST_F(BookmarksWindowTest, ImportsADroppedFileAndExportsToTheChosenOne) {
+  const QString marks = QString::fromStdString(utf8Of(dir_ / "书签.html"));
+  test::writeBytes(dir_ / "书签.html", R"(<DL><DT><H3>搜索</H3><DL><DT><A HREF="http://www.baidu.com/">百度</A></DL></DL>)");
+  QMimeData dropped;
+  dropped.setUrls({QUrl::fromLocalFile(marks)});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window_.get(), &enter);
+  ASSERT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window_.get(), &drop);
+  ASSERT_TRUE(QTest::qWaitFor([this] { return !told_.empty(); }, 1000));
+  EXPECT_TRUE(told_[0].first.contains(QStringLiteral("书签.html”导入"))) << told_[0].first.toStdString();
+  type(QStringLiteral("bd"));
+  EXPECT_EQ(find<QListView>("results")->model()->rowCount(), 1);
+  window_->findChild<QPushButton*>(QStringLiteral("export"))->click();
+  ASSERT_EQ(told_.size(), 2U);
+  EXPECT_FALSE(told_[1].second) << told_[1].first.toStdString();
+  EXPECT_NE(test::readBytes(dir_ / "导出.html").find("http://www.baidu.com/"), std::string::npos);
 }
 
 TEST_F(BookmarksWindowTest, FollowsAnotherProgramsChangeWithinASecond) {
