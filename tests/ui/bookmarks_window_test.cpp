@@ -54,7 +54,9 @@ class BookmarksWindowTest : public ::testing::Test {
     WindowDialogs dialogs;
     dialogs.open = [this](QWidget*, const std::string& address) { opened_.push_back(address); };
     dialogs.tell = [this](QWidget*, const QString& text, bool failed) { told_.emplace_back(text, failed); };
-    dialogs.chooseFileToExport = [this](QWidget*) { return QString::fromStdString(utf8Of(dir_ / "导出.html")); };
+    dialogs.chooseFileToExport = [this](QWidget*) {
+      return QString::fromStdString(utf8Of(dir_ / pathFromUtf8("导出.html")));
+    };
     window_ = std::make_unique<BookmarksWindow>(folder_, dialogs);
     window_->show();
     QApplication::setActiveWindow(window_.get());
@@ -120,8 +122,9 @@ TEST_F(BookmarksWindowTest, BringsBackTheSelectedDeletion) {
 }
 
 TEST_F(BookmarksWindowTest, ImportsADroppedFileAndExportsToTheChosenOne) {
-  const QString marks = QString::fromStdString(utf8Of(dir_ / "书签.html"));
-  test::writeBytes(dir_ / "书签.html", R"(<DL><DT><H3>搜索</H3><DL><DT><A HREF="http://www.baidu.com/">百度</A></DL></DL>)");
+  const QString marks = QString::fromStdString(utf8Of(dir_ / pathFromUtf8("书签.html")));
+  test::writeBytes(dir_ / pathFromUtf8("书签.html"),
+                   R"(<DL><DT><H3>搜索</H3><DL><DT><A HREF="http://www.baidu.com/">百度</A></DL></DL>)");
   QMimeData dropped;
   dropped.setUrls({QUrl::fromLocalFile(marks)});
   QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
@@ -136,7 +139,7 @@ TEST_F(BookmarksWindowTest, ImportsADroppedFileAndExportsToTheChosenOne) {
   window_->findChild<QPushButton*>(QStringLiteral("export"))->click();
   ASSERT_EQ(told_.size(), 2U);
   EXPECT_FALSE(told_[1].second) << told_[1].first.toStdString();
-  EXPECT_NE(test::readBytes(dir_ / "导出.html").find("http://www.baidu.com/"), std::string::npos);
+  EXPECT_NE(test::readBytes(dir_ / pathFromUtf8("导出.html")).find("http://www.baidu.com/"), std::string::npos);
 }
 
 TEST_F(BookmarksWindowTest, FollowsAnotherProgramsChangeWithinASecond) {
