@@ -132,9 +132,4 @@ DeletedOutcome restoreDeleted(DataFolder& folder, const std::optional<std::vecto
   return outcome;
 }
 
-DeletedOutcome restoreDeleted(DataFolder& folder, std::optional<std::size_t> number,
-                              std::chrono::milliseconds patience) {
-  return restoreDeleted(folder, number ? std::optional(std::vector{*number}) : std::nullopt, patience);
-}
-
 }  // namespace tarvola

@@ -38,14 +38,11 @@ struct DeletedOutcome {
 // The deletions kept in the data folder, newest first, with their numbers.
 DeletedOutcome listDeleted(DataFolder& folder, std::chrono::milliseconds patience = kToolPatience);
 
-// Brings back the deletion of `number` (deletion_numbers.h), or all of them, and
-// takes them out of the file, in one recorded change. A category comes back at
-// the end of the list with its websites as they were stored; then websites
-// deleted alone go back to the end of the category of their category's name,
-// or into a new one of that name.
-DeletedOutcome restoreDeleted(DataFolder& folder, std::optional<std::size_t> number,
-                              std::chrono::milliseconds patience = kToolPatience);
-// The same for the deletions of several numbers, in one change: none when one of them isn't kept.
+// Brings back the deletions of `numbers` (deletion_numbers.h), or all of them,
+// and takes them out of the file, in one recorded change: none when one of the
+// numbers isn't kept. A category comes back at the end of the list with its
+// websites as they were stored; then websites deleted alone go back to the end
+// of the category of their category's name, or into a new one of that name.
 DeletedOutcome restoreDeleted(DataFolder& folder, const std::optional<std::vector<std::size_t>>& numbers,
                               std::chrono::milliseconds patience = kToolPatience);
 

@@ -1,8 +1,6 @@
 #include "bookmarks/whole_collection.h"
 
 #include <condition_variable>
-#include <cstdint>
-#include <cstring>
 #include <exception>
 #include <mutex>
 #include <thread>
@@ -17,23 +15,8 @@ namespace tarvola {
 
 namespace {
 
-// A field without its trailing blanks, eight bytes at a time: most of an
-// address field is fill. shownText does the same one byte at a time.
-std::span<const char> withoutFill(std::span<const char> field) {
-  constexpr std::uint64_t kBlanks = 0x2020202020202020;
-  std::size_t end = field.size();
-  while (end >= sizeof kBlanks) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, field.data() + end - sizeof kBlanks, sizeof kBlanks);
-    if (word != kBlanks) break;
-    end -= sizeof kBlanks;
-  }
-  return field.first(end);
-}
-
 BookmarkLink linkOf(std::span<const char, SiteRecord::kLength> record) {
-  return {shownText(withoutFill(record.first<SiteRecord::kNameWidth>())),
-          shownText(withoutFill(record.last<SiteRecord::kUrlWidth>()))};
+  return {shownText(record.first<SiteRecord::kNameWidth>()), shownText(record.last<SiteRecord::kUrlWidth>())};
 }
 
 std::vector<BookmarkLink> linksOf(const std::string& records) {

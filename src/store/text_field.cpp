@@ -1,6 +1,8 @@
 #include "store/text_field.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "store/text_codec.h"
 
@@ -37,8 +39,15 @@ void putText(std::span<char> field, std::string_view utf8) {
 std::string fieldText(std::span<const char> field) { return decodeAnsi(std::string_view(field.data(), field.size())); }
 
 std::string shownText(std::span<const char> field) {
-  // A blank byte is never part of a double-byte character, so the fill can go before decoding.
-  const std::string_view bytes(field.data(), field.size());
+  // A blank byte is never part of a double-byte character, so the fill can go
+  // before decoding; eight bytes at a time, as most of an address field is fill.
+  constexpr std::uint64_t kBlanks = 0x2020202020202020;
+  std::size_t filled = field.size();
+  for (std::uint64_t word = kBlanks; filled >= sizeof word; filled -= sizeof word) {
+    std::memcpy(&word, field.data() + filled - sizeof word, sizeof word);
+    if (word != kBlanks) break;
+  }
+  const std::string_view bytes(field.data(), filled);
   const std::size_t end = bytes.find_last_not_of(' ');
   return decodeAnsi(bytes.substr(0, end == std::string_view::npos ? 0 : end + 1));
 }

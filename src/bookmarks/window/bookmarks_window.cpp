@@ -18,6 +18,7 @@
 #include "bookmarks/reported_actions.h"
 #include "bookmarks/window/deletions_list.h"
 #include "bookmarks/window/found_model.h"
+#include "bookmarks/window/shown_string.h"
 
 namespace tarvola {
 
@@ -25,10 +26,6 @@ namespace {
 
 // Within a second of another program's change, at little cost: the watch is asked, the folder read only on a change.
 constexpr int kFolderTickMs = 400;
-
-QString fromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).remove(QChar(u'\0'));
-}
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
   auto* made = new QPushButton(caption, parent);
@@ -46,7 +43,7 @@ QLabel* labelFor(QWidget* parent, const QString& caption, QWidget* buddy) {
 QString unreadText(WholeCollection::Status status, const std::string& file) {
   if (status == WholeCollection::Status::pendingChange)
     return QStringLiteral("数据目录里有一次没有完成的更改，现在无法完成它，无法查找。");
-  return QStringLiteral("无法读取数据文件“%1”，无法查找。").arg(fromUtf8(file));
+  return QStringLiteral("无法读取数据文件“%1”，无法查找。").arg(shownString(file));
 }
 
 }  // namespace
@@ -210,7 +207,7 @@ void BookmarksWindow::export_Click() {
   setWorking(true);
   const Reported reported = exportFile(folder_, file.toStdString());
   setWorking(false);
-  dialogs_.tell(this, fromUtf8(reported.text), reported.failed);
+  dialogs_.tell(this, shownString(reported.text), reported.failed);
 }
 
 void BookmarksWindow::restoreSelected_Click() {
@@ -238,7 +235,7 @@ void BookmarksWindow::importChosenFile(const QString& file) {
   });
   setWorking(false);
   readAgain();
-  dialogs_.tell(this, fromUtf8(reported.text), reported.failed);
+  dialogs_.tell(this, shownString(reported.text), reported.failed);
 }
 
 void BookmarksWindow::restore(const std::optional<std::vector<std::size_t>>& numbers) {
@@ -246,7 +243,7 @@ void BookmarksWindow::restore(const std::optional<std::vector<std::size_t>>& num
   const Reported reported = restoreDeletions(folder_, numbers);
   setWorking(false);
   readAgain();
-  dialogs_.tell(this, fromUtf8(reported.text), reported.failed);
+  dialogs_.tell(this, shownString(reported.text), reported.failed);
 }
 
 void BookmarksWindow::readAgain() {

@@ -3,16 +3,9 @@
 #include <QHeaderView>
 
 #include "bookmarks/messages.h"
+#include "bookmarks/window/shown_string.h"
 
 namespace tarvola {
-
-namespace {
-
-QString text(const std::string& utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).remove(QChar(u'\0'));
-}
-
-}  // namespace
 
 DeletionsList::DeletionsList(QWidget* parent) : QTreeWidget(parent) {
   setColumnCount(3);
@@ -31,7 +24,8 @@ void DeletionsList::show(const std::vector<Deletion>& newestFirst) {
   QList<QTreeWidgetItem*> items;
   for (const Deletion& deletion : newestFirst) {
     const DeletionColumns columns = deletionColumns(deletion);
-    auto* item = new QTreeWidgetItem({text(columns.time), text(columns.name), text(columns.size)});
+    auto* item =
+        new QTreeWidgetItem({shownString(columns.time), shownString(columns.name), shownString(columns.size)});
     item->setData(0, Qt::UserRole, QVariant::fromValue<qlonglong>(deletion.number));
     items.append(item);
   }

@@ -1,18 +1,8 @@
 #include "bookmarks/window/found_model.h"
 
-#include <string>
+#include "bookmarks/window/shown_string.h"
 
 namespace tarvola {
-
-namespace {
-
-// A record's text as it may be shown: a NUL byte in it would cut the text short.
-QString shown(const std::string& text) {
-  QString shownText = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  return shownText.remove(QChar(u'\0'));
-}
-
-}  // namespace
 
 void FoundModel::show(std::shared_ptr<const WebsiteIndex> index, std::vector<std::size_t> found) {
   beginResetModel();
@@ -33,9 +23,9 @@ const FoundWebsite* FoundModel::website(int row) const {
 QVariant FoundModel::data(const QModelIndex& index, int role) const {
   const FoundWebsite* found = website(index.row());
   if (!found) return {};
-  const QString name = shown(found->name);
-  const QString category = shown(found->category);
-  const QString address = shown(found->address);
+  const QString name = shownString(found->name);
+  const QString category = shownString(found->category);
+  const QString address = shownString(found->address);
   switch (role) {
     case Qt::DisplayRole: return name + u'\n' + category + QStringLiteral("  ·  ") + address;
     // A screen reader reads the row as one sentence, not as three pieces.

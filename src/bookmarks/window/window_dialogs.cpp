@@ -2,10 +2,9 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
-#include <QPushButton>
 
 #include "host/qt/address_opener.h"
+#include "host/qt/dialogs.h"
 
 namespace tarvola {
 
@@ -33,16 +32,6 @@ QString chooseFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString&
   return dialog.selectedFiles().constFirst();
 }
 
-void tellInMessageBox(QWidget* parent, const QString& text, bool failed) {
-  QMessageBox box(parent);
-  box.setObjectName(QStringLiteral("messageBox"));
-  box.setWindowTitle(QStringLiteral("Tarvola 书签"));
-  box.setText(text.trimmed());
-  box.setIcon(failed ? QMessageBox::Warning : QMessageBox::Information);
-  box.setDefaultButton(box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole));
-  box.exec();
-}
-
 }  // namespace
 
 WindowDialogs desktopDialogs() {
@@ -54,7 +43,9 @@ WindowDialogs desktopDialogs() {
   dialogs.chooseFileToExport = [](QWidget* parent) {
     return chooseFile(parent, QFileDialog::AcceptSave, QStringLiteral("导出到书签文件"), QStringLiteral("导出"));
   };
-  dialogs.tell = &tellInMessageBox;
+  dialogs.tell = [](QWidget* parent, const QString& text, bool failed) {
+    showMessage(parent, text.trimmed(), QStringLiteral("Tarvola 书签"), failed);
+  };
   return dialogs;
 }
 

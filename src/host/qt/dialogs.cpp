@@ -23,6 +23,16 @@ QString askForText(QWidget* parent, const QString& prompt, const QString& title,
   return dialog.textValue();
 }
 
+void showMessage(QWidget* parent, const QString& text, const QString& title, bool failed) {
+  QMessageBox box(parent);
+  box.setObjectName(QStringLiteral("messageBox"));
+  box.setWindowTitle(title);
+  box.setText(text);
+  box.setIcon(failed ? QMessageBox::Warning : QMessageBox::Information);
+  box.setDefaultButton(box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole));
+  box.exec();
+}
+
 bool askForConfirmation(QWidget* parent, const QString& text, const QString& title) {
   QMessageBox box(parent);
   box.setObjectName(QStringLiteral("messageBox"));
